@@ -1,0 +1,19 @@
+// The library's own last error: one value for the whole process, read by
+// Nordwisp_GetLastError. Separate from the thread's Win32 error.
+#pragma once
+
+#include <cstdint>
+
+namespace nw {
+
+// Stored when the first pointer argument (record or printer name) is null.
+inline constexpr std::uint32_t kErrorNullArgument = 0xFFFFFC18u;  // -1000
+// The result numeric getters give for a null record.
+inline constexpr int kNullRecordValue = -1000;
+
+void SetLastErrorValue(std::uint32_t value) noexcept;
+std::uint32_t LastErrorValue() noexcept;
+// Copies the thread's Win32 error (GetLastError) into the library's.
+void StoreSystemError() noexcept;
+
+}  // namespace nw

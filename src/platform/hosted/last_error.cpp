@@ -1,0 +1,10 @@
+// The thread's Win32 error, kept per thread as Windows does.
+#include "platform/win32api.h"
+
+namespace {
+thread_local DWORD t_lastError = 0;
+}
+
+DWORD GetLastError() { return t_lastError; }
+
+void SetLastError(DWORD error) { t_lastError = error; }

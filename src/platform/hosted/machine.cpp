@@ -1,0 +1,215 @@
+#include "platform/hosted/machine.h"
+
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+
+namespace nw::hosted {
+namespace {
+
+std::string EnvOr(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    return (value && *value) ? std::string(value) : std::string(fallback);
+}
+
+Identity IdentityFromEnvironment() {
+    Identity id;
+    id.userName = FromUtf8(EnvOr("NORDWISP_USER_NAME", "user"));
+    id.userSid = FromUtf8(EnvOr("NORDWISP_USER_SID", "S-1-5-21-3623811015-3361044348-30300820-1013"));
+    id.computerName = FromUtf8(EnvOr("NORDWISP_COMPUTER_NAME", "NORDWISP-PC"));
+    id.administrator = EnvOr("NORDWISP_ADMIN", "1") != "0";
+    id.sessionId = static_cast<std::uint32_t>(std::strtoul(EnvOr("NORDWISP_SESSION", "1").c_str(), nullptr, 10));
+    id.packageFullName = FromUtf8(EnvOr("NORDWISP_PACKAGE", ""));
+    id.ansiCodePage = static_cast<std::uint32_t>(std::strtoul(EnvOr("NORDWISP_ACP", "65001").c_str(), nullptr, 10));
+    if (id.ansiCodePage != 1252) id.ansiCodePage = 65001;
+    return id;
+}
+
+std::filesystem::path RootFromEnvironment() {
+    if (const char* root = std::getenv("NORDWISP_MACHINE"); root && *root) return root;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
+        return std::filesystem::path(data) / "nordwisp" / "machine";
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home && *home ? home : "/tmp") / ".local" / "share" / "nordwisp" / "machine";
+}
+
+struct MachineState {
+    std::mutex lock;
+    std::optional<Identity> identity;
+    std::optional<std::filesystem::path> root;
+};
+
+MachineState& State() {
+    static MachineState state;
+    return state;
+}
+
+bool IsDriveLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+
+}  // namespace
+
+const Identity& CurrentIdentity() {
+    auto& s = State();
+    std::lock_guard guard(s.lock);
+    if (!s.identity) s.identity = IdentityFromEnvironment();
+    return *s.identity;
+}
+
+void SetIdentity(const Identity& identity) {
+    auto& s = State();
+    std::lock_guard guard(s.lock);
+    s.identity = identity;
+}
+
+const std::filesystem::path& MachineRoot() {
+    auto& s = State();
+    std::lock_guard guard(s.lock);
+    if (!s.root) s.root = RootFromEnvironment();
+    return *s.root;
+}
+
+void SetMachineRoot(const std::filesystem::path& root) {
+    auto& s = State();
+    std::lock_guard guard(s.lock);
+    s.root = root;
+}
+
+std::filesystem::path HostPath(std::u16string_view windowsPath) {
+    std::u16string path(windowsPath);
+    for (auto& c : path)
+        if (c == u'\\') c = u'/';
+    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == u':') {
+        std::string drive = "drive_";
+        drive += static_cast<char>(path[0] | 0x20);
+        std::filesystem::path host = MachineRoot() / drive;
+        std::u16string_view rest(path);
+        rest.remove_prefix(2);
+        while (!rest.empty() && rest.front() == u'/') rest.remove_prefix(1);
+        if (!rest.empty()) host /= ToUtf8(rest);
+        return host;
+    }
+    return std::filesystem::path(ToUtf8(path));
+}
+
+std::u16string WindowsPath(const std::filesystem::path& hostPath) {
+    const auto root = MachineRoot().lexically_normal();
+    const auto path = hostPath.lexically_normal();
+    auto rel = path.lexically_relative(root);
+    if (!rel.empty() && rel.native().rfind("drive_", 0) == 0 && rel.native().size() >= 7) {
+        const std::string& r = rel.native();
+        std::u16string out;
+        out += static_cast<char16_t>(r[6] & ~0x20);
+        out += u":\\";
+        auto slash = r.find('/');
+        if (slash != std::string::npos) {
+            for (char16_t c : FromUtf8(std::string_view(r).substr(slash + 1))) out += (c == u'/') ? u'\\' : c;
+        }
+        return out;
+    }
+    return FromUtf8(path.native());
+}
+
+std::string ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;
+        }
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        auto b = static_cast<unsigned char>(text[i]);
+        std::uint32_t cp = 0xFFFD;
+        std::size_t len = 1;
+        if (b < 0x80) {
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            len = 2;
+        } else if ((b & 0xF0) == 0xE0) {
+            len = 3;
+        } else if ((b & 0xF8) == 0xF0) {
+            len = 4;
+        }
+        if (len > 1) {
+            if (i + len > text.size()) {
+                len = 1;
+            } else {
+                cp = b & (0xFF >> (len + 1));
+                for (std::size_t k = 1; k < len; ++k) {
+                    auto c = static_cast<unsigned char>(text[i + k]);
+                    if ((c & 0xC0) != 0x80) {
+                        cp = 0xFFFD;
+                        len = k;
+                        break;
+                    }
+                    cp = (cp << 6) | (c & 0x3F);
+                }
+            }
+        }
+        if (cp >= 0x10000 && cp <= 0x10FFFF) {
+            cp -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (cp >> 10));
+            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp > 0x10FFFF ? 0xFFFD : cp);
+        }
+        i += len;
+    }
+    return out;
+}
+
+char16_t FoldCase(char16_t c) {
+    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
+    if (c < 0xE0) return c;
+    if (c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
+    if (c == 0xFF) return 0x178;
+    if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 0x20);
+    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
+    return c;
+}
+
+bool EqualNoCase(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    return true;
+}
+
+int CompareNoCase(std::u16string_view a, std::u16string_view b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t x = FoldCase(a[i]);
+        const char16_t y = FoldCase(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace nw::hosted

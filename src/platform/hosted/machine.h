@@ -1,0 +1,55 @@
+// The hosted machine: where its state lives, who the current user is, and
+// how Windows paths and text map onto the host. Only the hosted layer uses
+// this header; library code sees the Win32 functions built on it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace nw::hosted {
+
+// Who runs the current process. Defaults come from the environment
+// (NORDWISP_USER_NAME, NORDWISP_USER_SID, NORDWISP_COMPUTER_NAME,
+// NORDWISP_ADMIN, NORDWISP_SESSION, NORDWISP_PACKAGE, NORDWISP_ACP) so that a
+// test can start another process as someone else; SetIdentity overrides them
+// for the current process.
+struct Identity {
+    std::u16string userName;
+    std::u16string userSid;
+    std::u16string computerName;
+    bool administrator = true;
+    std::uint32_t sessionId = 1;
+    std::u16string packageFullName;  // empty: not a packaged process
+    std::uint32_t ansiCodePage = 65001;
+};
+
+const Identity& CurrentIdentity();
+void SetIdentity(const Identity& identity);
+
+// The machine root: $NORDWISP_MACHINE, else $XDG_DATA_HOME/nordwisp/machine,
+// else ~/.local/share/nordwisp/machine. Read once per process unless
+// SetMachineRoot changes it.
+const std::filesystem::path& MachineRoot();
+void SetMachineRoot(const std::filesystem::path& root);
+
+// Drive-letter paths ("C:\x", "c:/x") map to <root>/drive_c/x; anything else
+// is a host path. Both separators are accepted.
+std::filesystem::path HostPath(std::u16string_view windowsPath);
+// The Windows form of a host path: under <root>/drive_X it becomes "X:\...",
+// otherwise the host path with its own separators.
+std::u16string WindowsPath(const std::filesystem::path& hostPath);
+
+// UTF-16 <-> UTF-8 for the hosted layer's own use (file names, hive text).
+// Unpaired surrogates become U+FFFD on the way out.
+std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
+
+// Case-insensitive comparison of Windows names (ASCII and Latin-1 folding,
+// as the registry and profile files compare names).
+char16_t FoldCase(char16_t c);
+bool EqualNoCase(std::u16string_view a, std::u16string_view b);
+int CompareNoCase(std::u16string_view a, std::u16string_view b);
+
+}  // namespace nw::hosted

@@ -1,0 +1,35 @@
+// The library's only door to the operating system. On Windows it is the
+// Windows SDK; elsewhere the same names, signatures, constants and error codes
+// are declared here and implemented by the hosted machine in hosted/.
+#pragma once
+
+#if defined(_WIN32)
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <winspool.h>
+#include <sddl.h>
+
+// UTF-16 literal of the platform's WCHAR.
+#define W(s) L##s
+
+#else
+
+#include "platform/hosted/win32_types.h"
+#include "platform/hosted/win32_kernel.h"
+#include "platform/hosted/win32_registry.h"
+#include "platform/hosted/win32_profile.h"
+
+#endif
+
+#include <string>
+#include <string_view>
+
+// Text in the platform's UTF-16 unit.
+using WString = std::basic_string<WCHAR>;
+using WStringView = std::basic_string_view<WCHAR>;

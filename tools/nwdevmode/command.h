@@ -1,0 +1,36 @@
+// Each command file of the tool registers its subcommands here; main()
+// builds the command line from every registration.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
+#include <string>
+
+namespace nwtool {
+
+using CommandSetup = void (*)(CLI::App& app);
+
+// Call from a static initialiser in the command's own file:
+//   static const bool registered = nwtool::RegisterCommand(&SetupPrinters);
+bool RegisterCommand(CommandSetup setup);
+void SetupAll(CLI::App& app);
+
+// Exit codes.
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// The library's last error in words, e.g. "the printer name is not valid (1801)".
+std::string DescribeError(std::uint32_t error);
+
+// Prints "nwdevmode: <what>: <last error in words>" to stderr and ends the
+// command with exit code 1.
+[[noreturn]] void FailWithLastError(const std::string& what);
+// Prints "nwdevmode: <message>" to stderr and ends the command with the code.
+[[noreturn]] void Fail(const std::string& message, int exitCode = kExitFailure);
+
+// Text conversions between the command line (UTF-8) and the API's NWCHAR.
+std::basic_string<char16_t> Utf8ToUtf16(const std::string& text);
+std::string Utf16ToUtf8(const std::u16string& text);
+
+}  // namespace nwtool

@@ -24,6 +24,7 @@
 #include "platform/hosted/win32_kernel.h"
 #include "platform/hosted/win32_registry.h"
 #include "platform/hosted/win32_profile.h"
+#include "platform/hosted/win32_spool.h"
 
 #endif
 

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Compares the DLL's export table with the public header and the .def list:
 # every function the header declares is exported under its plain name, and
 # nothing else is exported but the decorated aliases the .def list names.
@@ -5,8 +6,14 @@ execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABL
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${DLL}")
 endif()
-string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(.*)" table "${dump}")
-string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" rows "${CMAKE_MATCH_1}")
+string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+if(start EQUAL -1)
+  message(FATAL_ERROR "${DLL} has no export table")
+endif()
+string(SUBSTRING "${dump}" ${start} -1 table)
+string(FIND "${table}" "\n\n" stop)
+string(SUBSTRING "${table}" 0 ${stop} table)
+string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" rows "${table}")
 set(exported)
 foreach(row IN LISTS rows)
   string(REGEX REPLACE "\\[ *[0-9]+\\] " "" name "${row}")

@@ -17,7 +17,7 @@ std::map<std::string, ChildMain>& Children() {
     return children;
 }
 
-std::string& SelfPath() {
+[[maybe_unused]] std::string& SelfPath() {
     static std::string path;
     return path;
 }

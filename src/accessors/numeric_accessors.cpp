@@ -1,0 +1,191 @@
+#include "accessors/numeric_accessors.h"
+
+#include <cstring>
+
+#include "frame/export_frame.h"
+
+namespace nw::accessors {
+
+namespace {
+
+bool InRange(const Number& row, std::int32_t value) { return value >= row.low && value <= row.high; }
+
+void WriteBit(NordwispDEVMODE* record, const Number& row, bool on) {
+    const std::uint32_t word = row.field.ReadBits(record);
+    row.field.Write(record, on ? (word | row.bit) : (word & ~row.bit));
+}
+
+inline constexpr FieldBytes kBitsPerPel = NW_FIELD_BYTES(DM.dmBitsPerPel);
+
+}  // namespace
+
+bool WriteNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept {
+    std::int32_t stored = value;
+    switch (row.set) {
+        case SetRule::Store: break;
+        case SetRule::Substitute:
+        case SetRule::ColorDepth:
+            if (!InRange(row, value)) stored = row.substitute;
+            break;
+        case SetRule::Ignore:
+            if (!InRange(row, value)) return true;
+            break;
+        case SetRule::Refuse:
+            if (!InRange(row, value)) return false;
+            break;
+        case SetRule::OneOf:
+            if (value < 0 || value >= 32 || (row.allowed & (1u << value)) == 0) return false;
+            break;
+        case SetRule::WrapDegrees:
+            if (!InRange(row, value)) return true;
+            if (value > row.substitute) stored = value - 360;
+            break;
+        case SetRule::SetsBit: WriteBit(record, row, value != 0); return true;
+        case SetRule::ZeroOrOneBit:
+            if (value != 0 && value != 1) return false;
+            WriteBit(record, row, value == 1);
+            return true;
+        case SetRule::DpiX: stored = record::MapResolution(value).x; break;
+        case SetRule::DpiY: stored = record::MapResolution(value).y; break;
+    }
+    row.field.Write(record, static_cast<std::uint32_t>(stored));
+    if (row.set == SetRule::ColorDepth) kBitsPerPel.Write(record, stored == 0 ? 1u : 24u);
+    return true;
+}
+
+std::int32_t ReadNumber(const NordwispDEVMODE* record, const Number& row) noexcept {
+    switch (row.get) {
+        case GetRule::Bit: return (row.field.ReadBits(record) & row.bit) != 0 ? 1 : 0;
+        case GetRule::DpiX: return record::MapResolution(row.field.Read(record)).x;
+        case GetRule::DpiY: return record::MapResolution(row.field.Read(record)).y;
+        case GetRule::Field: break;
+    }
+    const std::uint32_t bits = row.field.ReadBits(record);
+    if (bits > row.readMax) return row.aboveMax;
+    if (bits == 0) return row.zeroReads;
+    return row.field.Read(record);
+}
+
+int SetNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept {
+    return Frame(0, record, [&] { return WriteNumber(record, row, value) ? 1 : 0; });
+}
+
+std::int32_t GetNumber(const NordwispDEVMODE* record, const Number& row) noexcept {
+    return Frame(row.nullValue, record, [&] { return ReadNumber(record, row); });
+}
+
+int SetChoice(NordwispDEVMODE* record, const Choice& row, std::int32_t code) noexcept {
+    return Frame(0, record, [&] {
+        std::uint32_t bits = row.unknownBits;
+        for (std::size_t i = 0; i < row.count; ++i)
+            if (row.entries[i].code == code) bits = row.entries[i].bits;
+        row.word.Write(record, (row.word.ReadBits(record) & ~row.mask) | bits);
+    });
+}
+
+std::int32_t GetChoice(const NordwispDEVMODE* record, const Choice& row) noexcept {
+    return Frame(kNullRecordValue, record, [&] {
+        const std::uint32_t word = row.word.ReadBits(record);
+        for (std::size_t i = 0; i < row.count; ++i)
+            if (row.entries[i].bits != 0 && (word & row.entries[i].bits) != 0) return row.entries[i].code;
+        return row.noneCode;
+    });
+}
+
+namespace {
+
+struct WatermarkPosition {
+    std::int32_t code;
+    std::uint32_t portrait;
+    std::uint32_t landscape;
+};
+
+inline constexpr WatermarkPosition kWatermarkPositions[] = {
+    {1, 0x4, 0x40},           {2, 0x8, 0x80},           {4, 0x10, 0x100},         {8, 0x20, 0x200},
+    {16, 0x800, 0x1000},      {32, 0x2000, 0x4000},     {64, 0x8000, 0x10000},    {128, 0x20000, 0x40000},
+    {272, 0x100800, 0x201000}, {320, 0x108000, 0x210000}, {528, 0x400800, 0x801000}, {576, 0x408000, 0x810000},
+};
+inline constexpr std::uint32_t kPortraitPositionMask = 0x52A83C;
+inline constexpr std::uint32_t kLandscapePositionMask = 0xA553C0;
+inline constexpr std::int32_t kUnknownWatermarkPosition = 4;
+inline constexpr FieldBytes kWatermarkFlags = NW_FIELD_BYTES(WatermarkFlags);
+
+}  // namespace
+
+int SetWatermarkPositionCode(NordwispDEVMODE* record, std::int32_t position, bool portrait) noexcept {
+    return Frame(0, record, [&] {
+        for (const WatermarkPosition& entry : kWatermarkPositions) {
+            if (entry.code != position) continue;
+            const std::uint32_t mask = portrait ? kPortraitPositionMask : kLandscapePositionMask;
+            const std::uint32_t bits = portrait ? entry.portrait : entry.landscape;
+            kWatermarkFlags.Write(record, (kWatermarkFlags.ReadBits(record) & ~mask) | bits);
+            return 1;
+        }
+        return 0;
+    });
+}
+
+std::int32_t GetWatermarkPositionCode(const NordwispDEVMODE* record, bool portrait) noexcept {
+    return Frame(kNullRecordValue, record, [&] {
+        const std::uint32_t masked =
+            kWatermarkFlags.ReadBits(record) & (portrait ? kPortraitPositionMask : kLandscapePositionMask);
+        for (const WatermarkPosition& entry : kWatermarkPositions)
+            if (masked == entry.portrait || masked == entry.landscape) return entry.code;
+        return kUnknownWatermarkPosition;
+    });
+}
+
+namespace {
+
+// Where parameter code `index` lives for this record, or width 0 when the
+// index is out of range; `maxCode` is the largest code the layout accepts.
+struct ParamCodeSlot {
+    FieldBytes field;
+    std::int32_t maxCode;
+};
+
+ParamCodeSlot ParamCodeAt(const NordwispDEVMODE* record, std::int32_t index) {
+    const std::size_t low = offsetof(NordwispDEVMODE, StartParamCodes);
+    const std::size_t high = offsetof(NordwispDEVMODE, StartParamCodesHigh);
+    if (record::DriverVersion.Get(record) < kSixteenParamCodesVersion) {
+        // Nine 16-bit codes; the ninth overlays BatesFormat and the next byte.
+        if (index < 0 || index > 8) return {{0, 0}, 0};
+        return {{low + 2 * static_cast<std::size_t>(index), 2}, 8};
+    }
+    if (index < 0 || index > 15) return {{0, 0}, 0};
+    if (index < 8) return {{low + 2 * static_cast<std::size_t>(index), 2}, 16};
+    return {{high + static_cast<std::size_t>(index - 8), 1}, 16};
+}
+
+}  // namespace
+
+int SetStartParamCode(NordwispDEVMODE* record, std::int32_t index, std::int32_t code) noexcept {
+    return Frame(0, record, [&] {
+        const ParamCodeSlot slot = ParamCodeAt(record, index);
+        if (slot.field.width != 0 && code >= 0 && code <= slot.maxCode)
+            slot.field.Write(record, static_cast<std::uint32_t>(code));
+    });
+}
+
+std::int32_t GetStartParamCode(const NordwispDEVMODE* record, std::int32_t index) noexcept {
+    return Frame(kNullRecordValue, record, [&] {
+        const ParamCodeSlot slot = ParamCodeAt(record, index);
+        return slot.field.width != 0 ? slot.field.Read(record) : 0;
+    });
+}
+
+int SetAnnotationFontValue(NordwispDEVMODE* record, const NW_LOGFONTW& font) noexcept {
+    return Frame(0, record, [&] {
+        std::memcpy(record::Bytes(record) + offsetof(NordwispDEVMODE, AnnotationFont), &font, sizeof font);
+    });
+}
+
+NW_LOGFONTW GetAnnotationFontValue(const NordwispDEVMODE* record) noexcept {
+    return Frame(NW_LOGFONTW{}, record, [&] {
+        NW_LOGFONTW font;
+        std::memcpy(&font, record::Bytes(record) + offsetof(NordwispDEVMODE, AnnotationFont), sizeof font);
+        return font;
+    });
+}
+
+}  // namespace nw::accessors

@@ -18,6 +18,13 @@
 // UTF-16 literal of the platform's WCHAR.
 #define W(s) L##s
 
+// Functions the library looks up by name, as not every Windows has them.
+typedef LONG(WINAPI* GetCurrentPackageFullNameFn)(UINT32* packageFullNameLength, PWSTR packageFullName);
+typedef BOOL(WINAPI* IsWow64Process2Fn)(HANDLE process, USHORT* processMachine, USHORT* nativeMachine);
+typedef BOOL(WINAPI* ExpandEnvironmentStringsForUserWFn)(HANDLE token, LPCWSTR source, LPWSTR destination,
+                                                         DWORD size);
+typedef BOOL(WINAPI* ProcessIdToSessionIdFn)(DWORD processId, DWORD* sessionId);
+
 #else
 
 #include "platform/hosted/win32_types.h"

@@ -239,7 +239,19 @@ BOOL GetComputerNameW(LPWSTR buffer, LPDWORD size);
 // Not declared by the hosted headers on purpose: GetCurrentPackageFullName,
 // IsWow64Process2 and ExpandEnvironmentStringsForUserW are reached the way
 // the library reaches them on Windows, by name through GetProcAddress on
-// "kernel32.dll" and "userenv.dll".
+// "kernel32.dll" and "userenv.dll". Their pointer types (and that of
+// ProcessIdToSessionId, which the library also looks up by name):
+typedef std::uint16_t USHORT;
+typedef std::uint32_t UINT32;
+#define IMAGE_FILE_MACHINE_UNKNOWN 0x0000u
+#define IMAGE_FILE_MACHINE_I386 0x014Cu
+#define IMAGE_FILE_MACHINE_AMD64 0x8664u
+#define IMAGE_FILE_MACHINE_ARM64 0xAA64u
+typedef LONG(WINAPI* GetCurrentPackageFullNameFn)(UINT32* packageFullNameLength, PWSTR packageFullName);
+typedef BOOL(WINAPI* IsWow64Process2Fn)(HANDLE process, USHORT* processMachine, USHORT* nativeMachine);
+typedef BOOL(WINAPI* ExpandEnvironmentStringsForUserWFn)(HANDLE token, LPCWSTR source, LPWSTR destination,
+                                                         DWORD size);
+typedef BOOL(WINAPI* ProcessIdToSessionIdFn)(DWORD processId, DWORD* sessionId);
 
 // ---- Messages --------------------------------------------------------------
 #define HWND_BROADCAST (reinterpret_cast<HWND>(static_cast<UINT_PTR>(0xffff)))

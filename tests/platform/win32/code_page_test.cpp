@@ -1,0 +1,81 @@
+// UTF-8 conversions through the Win32 API: size protocol, terminators,
+// invalid input and characters outside the basic plane.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32api.h"
+
+namespace {
+
+WString Wide(const std::string& utf8, DWORD flags = 0) {
+    const int n = MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    WString out(static_cast<std::size_t>(n), W('\0'));
+    if (n > 0) MultiByteToWideChar(CP_UTF8, flags, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+TEST(CodePage, Utf8ToWideSizeProtocol) {
+    const char* text = "h\xC3\xA9llo";  // 6 bytes, 5 characters
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0), 6);  // -1 counts the terminator
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, text, 6, nullptr, 0), 5);
+
+    WCHAR out[8];
+    for (auto& c : out) c = W('#');
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, text, -1, out, 6), 6);
+    EXPECT_EQ(WString(out), W("h\u00E9llo"));
+    EXPECT_EQ(out[6], W('#'));
+
+    for (auto& c : out) c = W('#');
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, text, 6, out, 5), 5);
+    EXPECT_EQ(out[5], W('#'));  // no terminator without -1
+
+    SetLastError(0);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, text, -1, out, 5), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, text, 0, out, 5), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
+TEST(CodePage, InvalidUtf8IsReplacedOrRefused) {
+    const std::string bad = "a\xFF" "b";
+    EXPECT_EQ(Wide(bad), WString(W("a\uFFFDb")));
+    SetLastError(0);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bad.data(), 3, nullptr, 0), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));
+
+    // An overlong encoding of '/' and an encoded surrogate are not characters.
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "\xC0\xAF", 2, nullptr, 0), 0);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "\xED\xA0\x80", 3, nullptr, 0), 0);
+    EXPECT_EQ(Wide("\xE2\x82"), WString(W("\uFFFD")));  // a cut sequence is one replacement
+}
+
+TEST(CodePage, SupplementaryCharactersAreSurrogatePairs) {
+    const std::string grin = "\xF0\x9F\x98\x80";  // U+1F600
+    const WString wide = Wide(grin);
+    ASSERT_EQ(wide.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned>(wide[0]), 0xD83Du);
+    EXPECT_EQ(static_cast<unsigned>(wide[1]), 0xDE00u);
+
+    char out[8] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide.data(), 2, out, sizeof out, nullptr, nullptr), 4);
+    EXPECT_EQ(std::string(out, 4), grin);
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide.data(), 1, nullptr, 0, nullptr, nullptr), 3);  // lone half: U+FFFD
+}
+
+TEST(CodePage, WideToUtf8SizeProtocol) {
+    const WCHAR* text = W("\u00E9t\u00E9");  // 3 characters, 5 bytes
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr), 6);
+    char out[8];
+    for (auto& c : out) c = '#';
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, -1, out, 6, nullptr, nullptr), 6);
+    EXPECT_EQ(std::string(out), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(out[6], '#');
+    SetLastError(0);
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, -1, out, 5, nullptr, nullptr), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, 3, out, 8, nullptr, nullptr), 5);
+}
+
+}  // namespace

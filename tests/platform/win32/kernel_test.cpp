@@ -1,0 +1,502 @@
+// Kernel functions through the Win32 API alone: global memory, files and
+// directory search, mutexes, environment, file times. The same tests run
+// against Wine in the Windows build.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/win32api.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+WString Numbered(const WString& prefix) {
+    WString name = prefix;
+    for (char c : std::to_string(GetCurrentProcessId())) name += static_cast<WCHAR>(c);
+    return name;
+}
+
+// ---- Global memory ---------------------------------------------------------
+
+TEST(GlobalMemory, FixedBlockIsItsOwnPointerAndReportsItsRequestedSize) {
+    HGLOBAL block = GlobalAlloc(GPTR, 37);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalLock(block), block);
+    EXPECT_EQ(GlobalSize(block), 37u);
+    const auto* bytes = static_cast<const unsigned char*>(block);
+    EXPECT_TRUE(std::all_of(bytes, bytes + 37, [](unsigned char b) { return b == 0; }));
+    EXPECT_EQ(GlobalFree(block), nullptr);
+}
+
+TEST(GlobalMemory, MoveableBlockCountsLocksAndKeepsItsBytes) {
+    HGLOBAL block = GlobalAlloc(GHND, 16);
+    ASSERT_NE(block, nullptr);
+    auto* first = static_cast<unsigned char*>(GlobalLock(block));
+    ASSERT_NE(first, nullptr);
+    EXPECT_NE(static_cast<void*>(first), block);
+    EXPECT_EQ(first[0], 0);
+    EXPECT_EQ(first[15], 0);
+    std::memcpy(first, "record bytes 123", 16);
+    EXPECT_EQ(GlobalLock(block), first);  // second lock, same place
+
+    SetLastError(12345);
+    EXPECT_TRUE(GlobalUnlock(block));  // still locked once
+    EXPECT_FALSE(GlobalUnlock(block));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(NO_ERROR));  // unlocked, not failed
+    EXPECT_FALSE(GlobalUnlock(block));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_LOCKED));
+
+    auto* again = static_cast<unsigned char*>(GlobalLock(block));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(std::memcmp(again, "record bytes 123", 16), 0);
+    GlobalUnlock(block);
+    EXPECT_EQ(GlobalSize(block), 16u);
+    EXPECT_EQ(GlobalFree(block), nullptr);
+}
+
+TEST(GlobalMemory, ImpossibleRequestFailsWithNotEnoughMemory) {
+    SetLastError(0);
+    EXPECT_EQ(GlobalAlloc(GMEM_FIXED, ~static_cast<SIZE_T>(0) - 4096), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+}
+
+// ---- Files -----------------------------------------------------------------
+
+HANDLE Open(const WString& path, DWORD access, DWORD disposition, DWORD share = FILE_SHARE_READ) {
+    return CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+    DWORD written = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+std::string ReadAll(HANDLE file) {
+    std::string out;
+    char buffer[7];  // small on purpose: several reads
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) out.append(buffer, got);
+    return out;
+}
+
+TEST(Files, DispositionsSucceedAndFailAsWindowsDoes) {
+    nw::test::TempDir dir;
+    const WString path = dir.File(W("data.bin"));
+
+    HANDLE file = Open(path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(WriteAll(file, std::string("abc\0def", 7)));
+    EXPECT_TRUE(CloseHandle(file));
+
+    EXPECT_EQ(Open(path, GENERIC_WRITE, CREATE_NEW), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
+
+    file = Open(path, GENERIC_READ, OPEN_ALWAYS);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    DWORD high = 99;
+    EXPECT_EQ(GetFileSize(file, &high), 7u);
+    EXPECT_EQ(high, 0u);
+    EXPECT_EQ(ReadAll(file), std::string("abc\0def", 7));
+    DWORD got = 5;
+    char byte = 0;
+    EXPECT_TRUE(ReadFile(file, &byte, 1, &got, nullptr));  // at the end: success, nothing read
+    EXPECT_EQ(got, 0u);
+    CloseHandle(file);
+
+    file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(GetFileSize(file, nullptr), 0u);  // truncated
+    CloseHandle(file);
+
+    file = Open(dir.File(W("fresh.bin")), GENERIC_WRITE, OPEN_ALWAYS);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), 0u);
+    CloseHandle(file);
+
+    EXPECT_EQ(Open(dir.File(W("missing.bin")), GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(Open(dir.File(W("missing.bin")), GENERIC_WRITE, TRUNCATE_EXISTING), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(Open(dir.File(W("no\\such\\folder.bin")), GENERIC_WRITE, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+}
+
+TEST(Files, ReadAndWriteNeedTheMatchingAccess) {
+    nw::test::TempDir dir;
+    HANDLE file = Open(dir.File(W("a.txt")), GENERIC_READ, CREATE_NEW);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 9;
+    EXPECT_FALSE(WriteFile(file, "x", 1, &written, nullptr));
+    EXPECT_EQ(written, 0u);
+    CloseHandle(file);
+    EXPECT_FALSE(CloseHandle(file));  // already closed
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST(Files, NamesMatchWhateverTheirCase) {
+    nw::test::TempDir dir;
+    ASSERT_TRUE(CreateDirectoryW(dir.File(W("Settings")).c_str(), nullptr));
+    HANDLE file = Open(dir.File(W("Settings\\Report.TXT")), GENERIC_WRITE, CREATE_NEW);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(WriteAll(file, "case"));
+    CloseHandle(file);
+
+    file = Open(dir.File(W("SETTINGS\\report.txt")), GENERIC_READ, OPEN_EXISTING);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadAll(file), "case");
+    CloseHandle(file);
+    EXPECT_NE(GetFileAttributesW(dir.File(W("settings\\REPORT.txt")).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Files, SharingModesBetweenHandles) {
+    nw::test::TempDir dir;
+    const WString path = dir.File(W("shared.txt"));
+    HANDLE exclusive = Open(path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW, 0);
+    ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Open(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ | FILE_SHARE_WRITE), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_FALSE(DeleteFileW(path.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    CloseHandle(exclusive);
+
+    HANDLE reader = Open(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    HANDLE second = Open(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ);
+    EXPECT_NE(second, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Open(path, GENERIC_WRITE, OPEN_EXISTING, FILE_SHARE_READ), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    CloseHandle(second);
+    CloseHandle(reader);
+    EXPECT_TRUE(DeleteFileW(path.c_str()));
+}
+
+TEST(Files, AttributesFoldersAndDeletion) {
+    nw::test::TempDir dir;
+    const WString folder = dir.File(W("sub"));
+    const WString file = dir.File(W("sub\\f.txt"));
+
+    EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    EXPECT_FALSE(CreateDirectoryW(folder.c_str(), nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_FALSE(CreateDirectoryW(dir.File(W("x\\y")).c_str(), nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+
+    HANDLE handle = Open(file, GENERIC_WRITE, CREATE_NEW);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    CloseHandle(handle);
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY), 0u);
+
+    EXPECT_FALSE(RemoveDirectoryW(folder.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIR_NOT_EMPTY));
+    EXPECT_FALSE(DeleteFileW(folder.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(DeleteFileW(file.c_str()));
+    EXPECT_FALSE(DeleteFileW(file.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+    EXPECT_FALSE(RemoveDirectoryW(folder.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+ULONGLONG Ticks(const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
+
+TEST(Files, WriteTimeIsOnTheSystemClock) {
+    nw::test::TempDir dir;
+    HANDLE file = Open(dir.File(W("t.txt")), GENERIC_WRITE, CREATE_NEW);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(WriteAll(file, "now"));
+    FILETIME written{}, now{};
+    EXPECT_TRUE(GetFileTime(file, nullptr, nullptr, &written));
+    GetSystemTimeAsFileTime(&now);
+    CloseHandle(file);
+    // Same epoch and unit: within ten minutes of each other.
+    const ULONGLONG a = Ticks(written), b = Ticks(now);
+    EXPECT_LT(a > b ? a - b : b - a, 10ull * 60 * 10'000'000);
+}
+
+// ---- Directory search --------------------------------------------------------
+
+std::vector<WString> FindAll(const WString& pattern, DWORD* error = nullptr) {
+    std::vector<WString> names;
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        if (error) *error = GetLastError();
+        return names;
+    }
+    do {
+        names.emplace_back(data.cFileName);
+    } while (FindNextFileW(find, &data));
+    if (error) *error = GetLastError();
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FindFiles, WildcardsMatchTheLastComponentWithoutRegardToCase) {
+    nw::test::TempDir dir;
+    for (const WString& name : {WString(W("b.txt")), WString(W("A.TXT")), WString(W("c.log")), WString(W("ab"))}) {
+        HANDLE file = Open(dir.File(name), GENERIC_WRITE, CREATE_NEW);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        WriteAll(file, "12345");
+        CloseHandle(file);
+    }
+    ASSERT_TRUE(CreateDirectoryW(dir.File(W("sub")).c_str(), nullptr));
+
+    DWORD error = 0;
+    EXPECT_EQ(FindAll(dir.File(W("*")), &error),
+              (std::vector<WString>{W("."), W(".."), W("A.TXT"), W("ab"), W("b.txt"), W("c.log"), W("sub")}));
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    EXPECT_EQ(FindAll(dir.File(W("*.txt"))), (std::vector<WString>{W("A.TXT"), W("b.txt")}));
+    EXPECT_EQ(FindAll(dir.File(W("?.LOG"))), (std::vector<WString>{W("c.log")}));
+    EXPECT_EQ(FindAll(dir.File(W("a?"))), (std::vector<WString>{W("ab")}));
+    EXPECT_EQ(FindAll(dir.File(W("SUB"))), (std::vector<WString>{W("sub")}));
+
+    EXPECT_TRUE(FindAll(dir.File(W("*.doc")), &error).empty());
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(FindAll(dir.File(W("nowhere\\*")), &error).empty());
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+}
+
+TEST(FindFiles, EntriesCarryAttributesAndSizes) {
+    nw::test::TempDir dir;
+    HANDLE file = Open(dir.File(W("data.bin")), GENERIC_WRITE, CREATE_NEW);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    WriteAll(file, std::string(300, 'x'));
+    CloseHandle(file);
+    ASSERT_TRUE(CreateDirectoryW(dir.File(W("folder")).c_str(), nullptr));
+
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(dir.File(W("data.bin")).c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(WString(data.cFileName), W("data.bin"));
+    EXPECT_EQ(data.nFileSizeLow, 300u);
+    EXPECT_EQ(data.nFileSizeHigh, 0u);
+    EXPECT_EQ(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_FALSE(FindNextFileW(find, &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    EXPECT_TRUE(FindClose(find));
+
+    find = FindFirstFileW(dir.File(W("fold*")).c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    EXPECT_NE(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_TRUE(FindClose(find));
+}
+
+// ---- Mutexes -----------------------------------------------------------------
+
+// Runs f on another thread and returns its result.
+template <class F>
+auto OnOtherThread(F f) {
+    decltype(f()) result{};
+    std::thread([&] { result = f(); }).join();
+    return result;
+}
+
+TEST(Mutex, OwnerMayWaitAgainAndMustReleaseAsOften) {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
+    ASSERT_NE(mutex, nullptr);
+    EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);
+    EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(mutex, 20); }), static_cast<DWORD>(WAIT_TIMEOUT));
+
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(mutex, 0); }), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_FALSE(ReleaseMutex(mutex));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_OWNER));
+
+    EXPECT_EQ(OnOtherThread([&] {
+                  const DWORD got = WaitForSingleObject(mutex, 0);
+                  ReleaseMutex(mutex);
+                  return got;
+              }),
+              WAIT_OBJECT_0);
+    EXPECT_TRUE(CloseHandle(mutex));
+}
+
+TEST(Mutex, OnlyTheOwnerMayRelease) {
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, nullptr);  // owned from the start
+    ASSERT_NE(mutex, nullptr);
+    const auto [released, error] = OnOtherThread([&] {
+        const BOOL ok = ReleaseMutex(mutex);
+        return std::pair<BOOL, DWORD>(ok, GetLastError());
+    });
+    EXPECT_FALSE(released);
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_NOT_OWNER));
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    CloseHandle(mutex);
+}
+
+TEST(Mutex, SameNameGivesTheSameMutex) {
+    const WString name = Numbered(W("Local\\NwKernelTest"));
+    HANDLE first = CreateMutexW(nullptr, FALSE, name.c_str());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(GetLastError(), 0u);
+    HANDLE second = CreateMutexW(nullptr, TRUE, name.c_str());  // exists: ownership not taken
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_NE(first, second);
+
+    EXPECT_EQ(WaitForSingleObject(first, 0), WAIT_OBJECT_0);
+    EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(second, 0); }), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(ReleaseMutex(second));  // the same object, whichever handle
+    EXPECT_EQ(OnOtherThread([&] {
+                  const DWORD got = WaitForSingleObject(second, 0);
+                  ReleaseMutex(second);
+                  return got;
+              }),
+              WAIT_OBJECT_0);
+
+    HANDLE other = CreateMutexW(nullptr, FALSE, Numbered(W("Local\\nwkerneltest")).c_str());
+    EXPECT_EQ(GetLastError(), 0u);  // names are case-sensitive
+    CloseHandle(other);
+    CloseHandle(second);
+    CloseHandle(first);
+}
+
+TEST(Mutex, OwnerThreadEndingAbandonsIt) {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, Numbered(W("NwAbandonTest")).c_str());
+    ASSERT_NE(mutex, nullptr);
+    EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(mutex, 0); }), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(mutex, 1000), WAIT_ABANDONED);  // now owned by this thread
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    CloseHandle(mutex);
+}
+
+TEST(Mutex, WaitingThreadGetsItWhenReleased) {
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, nullptr);
+    ASSERT_NE(mutex, nullptr);
+    std::atomic<DWORD> got{WAIT_FAILED};
+    std::thread waiter([&] {
+        got = WaitForSingleObject(mutex, INFINITE);
+        ReleaseMutex(mutex);
+    });
+    Sleep(20);
+    EXPECT_EQ(got.load(), WAIT_FAILED);  // still waiting
+    ReleaseMutex(mutex);
+    waiter.join();
+    EXPECT_EQ(got.load(), WAIT_OBJECT_0);
+    CloseHandle(mutex);
+}
+
+// ---- Environment ---------------------------------------------------------------
+
+TEST(Environment, VariablesFollowTheSizeProtocolAndIgnoreCase) {
+    ASSERT_TRUE(SetEnvironmentVariableW(W("NW_KERNEL_TEST"), W("value")));
+    WCHAR buffer[16];
+    EXPECT_EQ(GetEnvironmentVariableW(W("nw_kernel_test"), buffer, 5), 6u);  // needs 6 with the terminator
+    EXPECT_EQ(GetEnvironmentVariableW(W("NW_KERNEL_TEST"), nullptr, 0), 6u);
+    EXPECT_EQ(GetEnvironmentVariableW(W("Nw_Kernel_Test"), buffer, 6), 5u);
+    EXPECT_EQ(WString(buffer), W("value"));
+
+    ASSERT_TRUE(SetEnvironmentVariableW(W("nw_kernel_test"), W("other")));  // same variable
+    EXPECT_EQ(GetEnvironmentVariableW(W("NW_KERNEL_TEST"), buffer, 16), 5u);
+    EXPECT_EQ(WString(buffer), W("other"));
+
+    ASSERT_TRUE(SetEnvironmentVariableW(W("NW_KERNEL_TEST"), nullptr));
+    EXPECT_EQ(GetEnvironmentVariableW(W("NW_KERNEL_TEST"), buffer, 16), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ENVVAR_NOT_FOUND));
+    EXPECT_FALSE(SetEnvironmentVariableW(W("A=B"), W("x")));
+}
+
+TEST(Environment, ExpansionReplacesKnownNamesAndKeepsUnknownOnes) {
+    ASSERT_TRUE(SetEnvironmentVariableW(W("NW_EXPAND_DIR"), W("C:\\Out")));
+    const WString source = W("%NW_EXPAND_DIR%\\a.txt %NW_NO_SUCH_VAR% 100%");
+    const WString expected = W("C:\\Out\\a.txt %NW_NO_SUCH_VAR% 100%");
+    const auto needed = static_cast<DWORD>(expected.size() + 1);
+
+    EXPECT_EQ(ExpandEnvironmentStringsW(source.c_str(), nullptr, 0), needed);
+    std::vector<WCHAR> out(needed + 4, W('#'));
+    EXPECT_EQ(ExpandEnvironmentStringsW(source.c_str(), out.data(), needed), needed);
+    EXPECT_EQ(WString(out.data()), expected);
+    EXPECT_EQ(out[needed], W('#'));  // nothing written past the size
+
+    std::vector<WCHAR> small(8, W('#'));
+    EXPECT_EQ(ExpandEnvironmentStringsW(source.c_str(), small.data(), 4), needed);
+    EXPECT_EQ(small[4], W('#'));
+
+    EXPECT_EQ(ExpandEnvironmentStringsW(W("%nw_expand_dir%"), out.data(), needed), 7u);
+    EXPECT_EQ(WString(out.data()), W("C:\\Out"));
+    SetEnvironmentVariableW(W("NW_EXPAND_DIR"), nullptr);
+}
+
+// ---- File times ------------------------------------------------------------------
+
+TEST(FileTimes, CompareOrdersByBothHalves) {
+    const FILETIME low{5, 1}, high{4, 2}, same{5, 1}, zero{0, 0};
+    EXPECT_EQ(CompareFileTime(&low, &high), -1);
+    EXPECT_EQ(CompareFileTime(&high, &low), 1);
+    EXPECT_EQ(CompareFileTime(&low, &same), 0);
+    EXPECT_EQ(CompareFileTime(&zero, &low), -1);
+    const FILETIME top{0, 0x80000000u}, below{0xFFFFFFFFu, 0x7FFFFFFFu};
+    EXPECT_EQ(CompareFileTime(&top, &below), 1);  // unsigned, not signed
+}
+
+TEST(FileTimes, ConvertBothWaysAtKnownPoints) {
+    SYSTEMTIME t{2026, 12, 0, 5, 13, 4, 9, 123};
+    FILETIME f{};
+    ASSERT_TRUE(SystemTimeToFileTime(&t, &f));
+    EXPECT_EQ(Ticks(f), 134409494491230000ull);
+
+    SYSTEMTIME back{};
+    ASSERT_TRUE(FileTimeToSystemTime(&f, &back));
+    EXPECT_EQ(back.wYear, 2026);
+    EXPECT_EQ(back.wMonth, 12);
+    EXPECT_EQ(back.wDay, 5);
+    EXPECT_EQ(back.wDayOfWeek, 6);  // Saturday
+    EXPECT_EQ(back.wHour, 13);
+    EXPECT_EQ(back.wMinute, 4);
+    EXPECT_EQ(back.wSecond, 9);
+    EXPECT_EQ(back.wMilliseconds, 123);
+
+    const FILETIME origin{0, 0};
+    ASSERT_TRUE(FileTimeToSystemTime(&origin, &back));
+    EXPECT_EQ(back.wYear, 1601);
+    EXPECT_EQ(back.wMonth, 1);
+    EXPECT_EQ(back.wDay, 1);
+    EXPECT_EQ(back.wDayOfWeek, 1);  // a Monday
+
+    const FILETIME last{0xFFFFFFFFu, 0x7FFFFFFFu};
+    ASSERT_TRUE(FileTimeToSystemTime(&last, &back));
+    EXPECT_EQ(back.wYear, 30828);
+    EXPECT_EQ(back.wMonth, 9);
+    EXPECT_EQ(back.wDay, 14);
+    EXPECT_EQ(back.wMilliseconds, 477);
+    const FILETIME beyond{0, 0x80000000u};
+    EXPECT_FALSE(FileTimeToSystemTime(&beyond, &back));
+}
+
+TEST(FileTimes, ImpossibleDatesAreRefused) {
+    SYSTEMTIME leap{2024, 2, 0, 29, 0, 0, 0, 0};
+    FILETIME f{};
+    EXPECT_TRUE(SystemTimeToFileTime(&leap, &f));
+    for (SYSTEMTIME bad : {SYSTEMTIME{2026, 13, 0, 1, 0, 0, 0, 0},
+                           SYSTEMTIME{2026, 4, 0, 31, 0, 0, 0, 0}, SYSTEMTIME{2026, 1, 0, 1, 24, 0, 0, 0},
+                           SYSTEMTIME{2026, 1, 0, 1, 0, 60, 0, 0}, SYSTEMTIME{2026, 1, 0, 1, 0, 0, 0, 1000},
+                           SYSTEMTIME{1600, 12, 0, 31, 0, 0, 0, 0}}) {
+        SetLastError(0);
+        EXPECT_FALSE(SystemTimeToFileTime(&bad, &f)) << bad.wYear << "-" << bad.wMonth << "-" << bad.wDay;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    }
+}
+
+}  // namespace

@@ -59,9 +59,15 @@ struct KernelHandleTraits {
     static void Close(HANDLE handle) { ::CloseHandle(handle); }
 };
 
+struct PrinterTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE printer) { ::ClosePrinter(printer); }
+};
+
 using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using PrinterHandle = UniqueHandle<HANDLE, PrinterTraits>;
 
 }  // namespace nw

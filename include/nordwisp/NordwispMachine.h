@@ -1,0 +1,62 @@
+/*
+ * NordwispMachine: the hosted machine behind the Linux build of the library.
+ * Creates printers of this driver (and of other drivers) on the machine
+ * root ($NORDWISP_MACHINE), so that the library, its tests and the nwdevmode
+ * tool have something to work on. Not part of the Windows DLL.
+ */
+#ifndef NORDWISP_NORDWISPMACHINE_H
+#define NORDWISP_NORDWISPMACHINE_H
+
+#include "nordwisp/NordwispDEVMODE.h"
+
+#if defined(_WIN32)
+#  error "NordwispMachine.h belongs to the hosted (non-Windows) build only"
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* The printer that a fresh machine gets. */
+#define NORDWISP_MACHINE_DEMO_PRINTER "Nordwisp Printer"
+/* This driver's name in the spooler. */
+#define NORDWISP_MACHINE_DRIVER "Nordwisp Virtual Printer Driver"
+
+/* 1 when the machine root exists and holds anything, else 0. */
+NW_EXPORT int NordwispMachine_IsProvisioned(void) NW_NOEXCEPT;
+
+/* The machine root as a UTF-8 host path into buffer (size bytes, terminator
+ * included). Returns the bytes needed with the terminator; nothing is copied
+ * when that is more than size. */
+NW_EXPORT uint32_t NordwispMachine_GetRoot(char* buffer, uint32_t size) NW_NOEXCEPT;
+
+/* Installs this driver (driver folder, data file, driver key) when missing
+ * and adds a printer of it: its global default record and its printer ID
+ * registered for the current user. A null port gives "NORDWISP:".
+ * Returns 0 or a Win32 error (1802 when the printer exists, 123 for a name
+ * the spooler cannot hold, 5 without administrator membership). */
+NW_EXPORT uint32_t NordwispMachine_AddPrinter(const NWCHAR* printerName, const NWCHAR* portName) NW_NOEXCEPT;
+
+/* Adds a printer of another driver, installing that driver when missing.
+ * Its record is a plain public device mode, or, with nordwispRecord set, a
+ * record of this driver (as a queue that mirrors one of this driver's
+ * printers carries). A null port gives "LPT1:". Results as above. */
+NW_EXPORT uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverName,
+                                                   const NWCHAR* portName, int nordwispRecord) NW_NOEXCEPT;
+
+/* The hosted GlobalFree and GlobalSize for blocks the library hands out
+ * (records, printer lists): the library's machine is not the caller's. */
+NW_EXPORT void NordwispMachine_FreeBlock(void* block) NW_NOEXCEPT;
+NW_EXPORT size_t NordwispMachine_BlockSize(const void* block) NW_NOEXCEPT;
+
+/* Lets a test play a driver that changes fields on merge: after the
+ * reference driver merged an input record in DocumentPropertiesW, the hook
+ * gets the merged block (size bytes) and may change it. Null removes it. */
+typedef void (*NordwispMergeHook)(const NWCHAR* printerName, void* devmode, size_t size, void* context);
+NW_EXPORT void NordwispMachine_SetMergeHook(NordwispMergeHook hook, void* context) NW_NOEXCEPT;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* NORDWISP_NORDWISPMACHINE_H */

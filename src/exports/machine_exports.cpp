@@ -1,0 +1,73 @@
+// The hosted machine's provisioning API (NordwispMachine.h), exported from
+// the Linux library only: the Windows DLL exports exactly the public API.
+#if !defined(_WIN32)
+#include <cstring>
+#include <string>
+
+#include "frame/export_frame.h"
+#include "nordwisp/NordwispMachine.h"
+#include "platform/hosted/machine.h"
+#include "platform/hosted/provisioning.h"
+#include "platform/hosted/spooler.h"
+
+namespace {
+
+std::u16string_view TextOrEmpty(const NWCHAR* text) { return text ? std::u16string_view(text) : std::u16string_view(); }
+
+}  // namespace
+
+extern "C" {
+
+int NordwispMachine_IsProvisioned(void) noexcept {
+    return nw::Guarded(0, [] { return nw::hosted::IsMachineProvisioned() ? 1 : 0; });
+}
+
+uint32_t NordwispMachine_GetRoot(char* buffer, uint32_t size) noexcept {
+    return nw::Guarded<uint32_t>(0, [&] {
+        const std::string root = nw::hosted::MachineRoot().string();
+        const auto needed = static_cast<uint32_t>(root.size() + 1);
+        if (buffer != nullptr && needed <= size) std::memcpy(buffer, root.c_str(), needed);
+        return needed;
+    });
+}
+
+uint32_t NordwispMachine_AddPrinter(const NWCHAR* printerName, const NWCHAR* portName) noexcept {
+    if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
+        return nw::hosted::ProvisionNordwispPrinter(printerName, TextOrEmpty(portName));
+    });
+}
+
+uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverName, const NWCHAR* portName,
+                                         int nordwispRecord) noexcept {
+    if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
+    if (driverName == nullptr) return ERROR_UNKNOWN_PRINTER_DRIVER;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
+        return nw::hosted::ProvisionOtherPrinter(printerName, driverName, TextOrEmpty(portName), nordwispRecord != 0);
+    });
+}
+
+void NordwispMachine_FreeBlock(void* block) noexcept {
+    if (block != nullptr) ::GlobalFree(block);
+}
+
+size_t NordwispMachine_BlockSize(const void* block) noexcept {
+    return block ? ::GlobalSize(const_cast<void*>(block)) : 0;
+}
+
+void NordwispMachine_SetMergeHook(NordwispMergeHook hook, void* context) noexcept {
+    nw::Guarded(0, [&] {
+        if (hook == nullptr) {
+            nw::hosted::spooler::SetMergeHook(nullptr);
+            return;
+        }
+        nw::hosted::spooler::SetMergeHook(
+            [hook, context](std::u16string_view printer, std::uint8_t* devmode, std::size_t size) {
+                const std::u16string name(printer);
+                hook(name.c_str(), devmode, size, context);
+            });
+    });
+}
+
+}  // extern "C"
+#endif

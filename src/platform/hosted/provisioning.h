@@ -1,0 +1,33 @@
+// Creating printers on the hosted machine: this driver with its folder,
+// data file and default record, and printers of other drivers.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/win32api.h"
+
+namespace nw::hosted {
+
+inline constexpr char16_t kNordwispDriver[] = u"Nordwisp Virtual Printer Driver";
+inline constexpr char16_t kDemoPrinter[] = u"Nordwisp Printer";
+inline constexpr char16_t kDefaultPort[] = u"NORDWISP:";
+inline constexpr char16_t kOtherDefaultPort[] = u"LPT1:";
+// The driver's files, in the driver folder's version subfolder.
+inline constexpr char16_t kDataFileName[] = u"nwdevdata.ini";
+inline constexpr char16_t kDriverFileName[] = u"nwdevdrv.dll";
+inline constexpr char16_t kConfigFileName[] = u"nwdevui.dll";
+
+// True when the machine root exists and is not empty.
+bool IsMachineProvisioned();
+
+// Installs this driver when missing; 0 or a Win32 error.
+DWORD InstallNordwispDriver();
+// Adds a printer of this driver; 0 or a Win32 error.
+DWORD ProvisionNordwispPrinter(std::u16string_view name, std::u16string_view port);
+// Adds a printer of another driver; its record is a plain device mode
+// unless nordwispRecord asks for one of this driver's records.
+DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver, std::u16string_view port,
+                            bool nordwispRecord);
+
+}  // namespace nw::hosted

@@ -1,0 +1,147 @@
+// The nwdevmode tool as a user runs it: a machine root, exit codes, the
+// text and JSON it prints.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "nordwisp/NordwispMachine.h"
+
+namespace {
+
+struct ToolRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Runs the tool on this test's machine root; stderr goes beside, not into it.
+ToolRun Tool(const std::string& args) {
+    const auto errFile =
+        std::filesystem::temp_directory_path() / ("nwdevmode-test-" + std::to_string(::getpid()) + ".err");
+    const std::string command = std::string("'") + NW_TOOL_PATH + "' " + args + " 2>'" + errFile.string() + "'";
+    ToolRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.out.append(chunk, n);
+    const int status = ::pclose(pipe);
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadAll(errFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+TEST(ToolTest, FirstRunOnAnEmptyMachineAddsTheDemoPrinter) {
+    ASSERT_EQ(NordwispMachine_IsProvisioned(), 0);
+    ToolRun run = Tool("printers");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "Nordwisp Printer\n");
+    EXPECT_NE(run.err.find("added the demo printer \"Nordwisp Printer\""), std::string::npos) << run.err;
+    run = Tool("printers --json");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::array({"Nordwisp Printer"}));
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(ToolTest, MachineInitAddsTheNamedPrintersOnly) {
+    ToolRun run = Tool("machine init --printer Alpha --printer 'Beta Printer' --port TS001");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("Added printer \"Alpha\"\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Added printer \"Beta Printer\"\n"), std::string::npos) << run.out;
+    // Both sit on a redirected session port, so the list leaves them out.
+    EXPECT_EQ(Tool("printers").out, "");
+    run = Tool("machine init --printer Gamma");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(Tool("printers").out, "Gamma\n");
+    run = Tool("machine init --printer gamma");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_NE(run.out.find("Printer \"gamma\" is already there"), std::string::npos) << run.out;
+    run = Tool("machine init --printer 'bad\\name'");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot add printer \"bad\\name\""), std::string::npos) << run.err;
+}
+
+TEST(ToolTest, ShowPrintsTheRecordAsJson) {
+    const ToolRun run = Tool("show 'Nordwisp Printer' --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["printer"], "Nordwisp Printer");
+    EXPECT_EQ(json["nordwispRecord"], true);
+    EXPECT_EQ(json["deviceName"], "Nordwisp Printer");
+    EXPECT_EQ(json["driverVersion"], 1777);
+    EXPECT_EQ(json["manufacturer"], "Kelmora Works");
+    EXPECT_EQ(json["printerId"], 1);
+    EXPECT_EQ(json["paperSize"], 1);
+    EXPECT_EQ(json["paperWidth"], 2159);
+    EXPECT_EQ(json["printQuality"], 300);
+    EXPECT_EQ(json["options"], 0x106E022);
+    EXPECT_EQ(json["packedResolution"], 0x012C012C);
+    EXPECT_EQ(json["outputDirectory"], "C:\\Users\\Public\\Documents");
+}
+
+TEST(ToolTest, ShowPrintsReadableLines) {
+    const ToolRun run = Tool("show 'Nordwisp Printer'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("Record                 this driver's record\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Driver version         1777\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Options                0x0106E022\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Manufacturer           Kelmora Works\n"), std::string::npos) << run.out;
+}
+
+TEST(ToolTest, ShowOfAnotherDriversPrinterHasNoPrivateFields) {
+    ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Acme Laser", u"Acme Driver", nullptr, 0), 0u);
+    const ToolRun run = Tool("show 'Acme Laser' --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["nordwispRecord"], false);
+    EXPECT_EQ(json["driverVersion"], 256);
+    EXPECT_FALSE(json.contains("manufacturer"));
+    EXPECT_EQ(Tool("printers").out, "");  // the machine was not empty: no demo printer
+}
+
+TEST(ToolTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
+    ToolRun run = Tool("show Missing");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot load the record of \"Missing\": the printer name is not valid (1801)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Tool("show").code, 2);
+    EXPECT_EQ(Tool("bogus").code, 2);
+    EXPECT_EQ(Tool("printers --bad").code, 2);
+    EXPECT_EQ(Tool("machine").code, 2);
+    EXPECT_EQ(Tool("show a b").code, 2);
+}
+
+TEST(ToolTest, HelpWorksForEveryCommandAndPreparesNothing) {
+    for (const char* command : {"--help", "printers --help", "show --help", "machine --help", "machine init --help"}) {
+        const ToolRun run = Tool(command);
+        EXPECT_EQ(run.code, 0) << command;
+        EXPECT_NE(run.out.find("Usage"), std::string::npos) << command << run.out;
+    }
+    EXPECT_NE(Tool("show --help").out.find("PRINTER"), std::string::npos);
+    EXPECT_EQ(NordwispMachine_IsProvisioned(), 0);
+}
+
+TEST(ToolTest, MachineInitNeedsAdministratorMembership) {
+    ::setenv("NORDWISP_ADMIN", "0", 1);
+    const ToolRun run = Tool("machine init");
+    ::unsetenv("NORDWISP_ADMIN");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("access denied"), std::string::npos) << run.err;
+}
+
+}  // namespace

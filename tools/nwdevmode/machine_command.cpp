@@ -1,0 +1,60 @@
+// nwdevmode machine init [--printer NAME]... : prepares the hosted machine
+// with printers of this driver.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "nordwisp/NordwispMachine.h"
+
+namespace nwtool {
+namespace {
+
+constexpr std::uint32_t kPrinterAlreadyExists = 1802;
+
+struct InitOptions {
+    std::vector<std::string> printers;
+    std::string port;
+};
+
+std::string MachineRoot() {
+    const std::uint32_t needed = NordwispMachine_GetRoot(nullptr, 0);
+    std::string root(needed, '\0');
+    NordwispMachine_GetRoot(root.data(), needed);
+    if (!root.empty()) root.pop_back();
+    return root;
+}
+
+void RunInit(const InitOptions& options) {
+    std::vector<std::string> printers = options.printers;
+    if (printers.empty()) printers.push_back(NORDWISP_MACHINE_DEMO_PRINTER);
+    const std::u16string port = Utf8ToUtf16(options.port);
+    std::cout << "Machine root: " << MachineRoot() << "\n";
+    for (const std::string& printer : printers) {
+        const std::u16string name = Utf8ToUtf16(printer);
+        const std::uint32_t error = NordwispMachine_AddPrinter(name.c_str(), port.empty() ? nullptr : port.c_str());
+        if (error == kPrinterAlreadyExists) {
+            std::cout << "Printer \"" << printer << "\" is already there\n";
+        } else if (error != 0) {
+            Fail("cannot add printer \"" + printer + "\": " + DescribeError(error));
+        } else {
+            std::cout << "Added printer \"" << printer << "\"\n";
+        }
+    }
+}
+
+void SetupMachine(CLI::App& app) {
+    auto* machine = app.add_subcommand("machine", "Prepare the hosted machine (Linux build)");
+    machine->require_subcommand(1);
+    auto options = std::make_shared<InitOptions>();
+    auto* init = machine->add_subcommand(
+        "init", "Install the driver and add printers of it (\"" NORDWISP_MACHINE_DEMO_PRINTER "\" when none is named)");
+    init->add_option("--printer", options->printers, "Name of a printer to add (repeatable)");
+    init->add_option("--port", options->port, "Port of the new printers (default NORDWISP:)");
+    init->callback([options] { RunInit(*options); });
+}
+
+const bool registered = RegisterCommand(&SetupMachine);
+
+}  // namespace
+}  // namespace nwtool

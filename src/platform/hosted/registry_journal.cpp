@@ -1,0 +1,146 @@
+#include "platform/hosted/registry_journal.h"
+
+#include <array>
+
+namespace nw::hosted::registry {
+namespace {
+
+constexpr std::uint32_t kRecordMark = 0x314A574Eu;  // "NWJ1"
+constexpr std::size_t kFrameSize = 12;             // mark, length, CRC
+constexpr std::uint32_t kMaxPayload = static_cast<std::uint32_t>(kMaxValueSize) + 1024u * 1024u;
+
+constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table[i] = c;
+    }
+    return table;
+}
+constexpr auto kCrcTable = MakeCrcTable();
+
+void Put32(std::string& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+void PutText(std::string& out, std::u16string_view text) {
+    Put32(out, static_cast<std::uint32_t>(text.size()));
+    for (char16_t c : text) {
+        out += static_cast<char>(c & 0xFF);
+        out += static_cast<char>(c >> 8);
+    }
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    bool Get8(std::uint8_t& v) {
+        if (position_ + 1 > bytes_.size()) return false;
+        v = static_cast<std::uint8_t>(bytes_[position_++]);
+        return true;
+    }
+    bool Get32(std::uint32_t& v) {
+        if (position_ + 4 > bytes_.size()) return false;
+        v = 0;
+        for (int i = 0; i < 4; ++i)
+            v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes_[position_ + i])) << (8 * i);
+        position_ += 4;
+        return true;
+    }
+    bool GetText(std::u16string& text, std::size_t maxLength) {
+        std::uint32_t length = 0;
+        if (!Get32(length) || length > maxLength || position_ + 2ull * length > bytes_.size()) return false;
+        text.resize(length);
+        for (std::uint32_t i = 0; i < length; ++i) {
+            text[i] = static_cast<char16_t>(static_cast<std::uint8_t>(bytes_[position_]) |
+                                            (static_cast<std::uint8_t>(bytes_[position_ + 1]) << 8));
+            position_ += 2;
+        }
+        return true;
+    }
+    bool GetBytes(std::vector<std::uint8_t>& data, std::size_t size) {
+        if (position_ + size > bytes_.size()) return false;
+        data.assign(bytes_.begin() + static_cast<std::ptrdiff_t>(position_),
+                    bytes_.begin() + static_cast<std::ptrdiff_t>(position_ + size));
+        position_ += size;
+        return true;
+    }
+    bool AtEnd() const { return position_ == bytes_.size(); }
+
+private:
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+};
+
+bool DecodePayload(std::string_view payload, Change& change) {
+    Reader in(payload);
+    std::uint8_t kind = 0;
+    std::uint32_t depth = 0;
+    if (!in.Get8(kind) || kind < 1 || kind > 4 || !in.Get32(depth) || depth > payload.size()) return false;
+    change.kind = static_cast<ChangeKind>(kind);
+    change.path.resize(depth);
+    for (auto& name : change.path)
+        if (!in.GetText(name, kMaxKeyNameLength) || name.empty()) return false;
+    if (change.kind == ChangeKind::SetValue || change.kind == ChangeKind::DeleteValue) {
+        if (!in.GetText(change.valueName, kMaxValueNameLength)) return false;
+    }
+    if (change.kind == ChangeKind::SetValue) {
+        std::uint32_t size = 0;
+        if (!in.Get32(change.type) || !in.Get32(size) || !in.GetBytes(change.data, size)) return false;
+    }
+    if (change.kind == ChangeKind::DeleteKey && change.path.empty()) return false;
+    return in.AtEnd();
+}
+
+}  // namespace
+
+std::uint32_t Crc32(std::string_view bytes) {
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (char b : bytes) c = kCrcTable[(c ^ static_cast<std::uint8_t>(b)) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+std::string EncodeRecord(const Change& change) {
+    std::string payload;
+    payload += static_cast<char>(change.kind);
+    Put32(payload, static_cast<std::uint32_t>(change.path.size()));
+    for (const auto& name : change.path) PutText(payload, name);
+    if (change.kind == ChangeKind::SetValue || change.kind == ChangeKind::DeleteValue) PutText(payload, change.valueName);
+    if (change.kind == ChangeKind::SetValue) {
+        Put32(payload, change.type);
+        Put32(payload, static_cast<std::uint32_t>(change.data.size()));
+        payload.append(reinterpret_cast<const char*>(change.data.data()), change.data.size());
+    }
+    std::string record;
+    record.reserve(payload.size() + kFrameSize);
+    Put32(record, kRecordMark);
+    Put32(record, static_cast<std::uint32_t>(payload.size()));
+    record += payload;
+    Put32(record, Crc32(payload));
+    return record;
+}
+
+std::size_t DecodeRecords(std::string_view bytes, const std::function<void(const Change&)>& apply) {
+    std::size_t consumed = 0;
+    while (bytes.size() - consumed >= kFrameSize) {
+        Reader frame(bytes.substr(consumed, 8));
+        std::uint32_t mark = 0;
+        std::uint32_t length = 0;
+        frame.Get32(mark);
+        frame.Get32(length);
+        if (mark != kRecordMark || length > kMaxPayload || bytes.size() - consumed - kFrameSize < length) break;
+        const std::string_view payload = bytes.substr(consumed + 8, length);
+        Reader tail(bytes.substr(consumed + 8 + length, 4));
+        std::uint32_t crc = 0;
+        tail.Get32(crc);
+        if (crc != Crc32(payload)) break;
+        Change change;
+        if (!DecodePayload(payload, change)) break;
+        apply(change);
+        consumed += kFrameSize + length;
+    }
+    return consumed;
+}
+
+}  // namespace nw::hosted::registry

@@ -1,0 +1,98 @@
+// One hive as files shared by every process of the machine:
+//   <hive>       the hive text, replaced whole by rewrite-and-rename;
+//   <hive>.log   the journal of changes made since the text was written;
+//   <hive>.lock  an advisory lock (flock) for each read-modify-write, and
+//                mapped counters: what changed, how much of the journal is
+//                committed, which hive files were last announced;
+//   <volatile>   the hive's volatile keys, outside the persistent files.
+// A change is durable when Write returns: it is in the OS (it survives the
+// process being killed). There is no fsync: power loss is not modelled.
+// A change counts once it is announced in the counters; a process killed
+// before that leaves the old state for everyone (journal bytes past the
+// committed length are ignored and cut), or, when it had already renamed a
+// new hive file into place, the next process that opens or changes the hive
+// announces that file, so every process ends up with the same state.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/hosted/registry_model.h"
+#include "platform/hosted/win32_types.h"
+
+namespace nw::hosted::registry {
+
+class Hive {
+public:
+    Hive(std::filesystem::path file, std::filesystem::path volatileFile, std::u16string defaultRootName);
+    ~Hive();
+    Hive(const Hive&) = delete;
+    Hive& operator=(const Hive&) = delete;
+
+    // Opens the lock and journal files (creating the folder) and reads the hive.
+    LSTATUS Open();
+
+    const std::filesystem::path& File() const { return file_; }
+    const std::shared_ptr<Key>& Root() const { return root_; }
+
+    // Brings the tree up to date with what other processes wrote. Cheap when
+    // nothing changed: one read of a shared counter.
+    LSTATUS Refresh();
+
+    // A change happens inside BeginWrite/EndWrite: the hive is locked for the
+    // machine and up to date. Write applies the change and persists it; on
+    // failure the tree is re-read from the files at the next Refresh.
+    LSTATUS BeginWrite();
+    void EndWrite();
+    LSTATUS Write(const Change& change, bool isVolatile, Key** key);
+
+    // Writes the hive text now and empties the journal.
+    LSTATUS Compact();
+    // Drops every volatile key (the owner logged off).
+    LSTATUS DropVolatile();
+
+private:
+    LSTATUS Sync(bool exclusive);
+    LSTATUS Recover();
+    void Recommit();
+    template <class Body>
+    LSTATUS Persist(Body&& persist);
+    LSTATUS Reload(std::uint64_t committed);
+    LSTATUS ReplayJournal(std::uint64_t committed);
+    void AnnounceReplacedFiles();
+    std::uint64_t JournalSize() const;
+    LSTATUS PersistChange(const Change& change);
+    LSTATUS PersistVolatile();
+    LSTATUS WriteSnapshot();
+    std::uint64_t Counter(int which) const;
+    void SetCounter(int which, std::uint64_t value);
+    void Announce(int epoch);
+
+    std::filesystem::path file_;
+    std::filesystem::path journalFile_;
+    std::filesystem::path lockFile_;
+    std::filesystem::path volatileFile_;
+    std::u16string defaultRootName_;
+    std::u16string rootName_;
+    std::shared_ptr<Key> root_;
+
+    int lockFd_ = -1;
+    int journalFd_ = -1;
+    std::uint64_t* counters_ = nullptr;  // mapped from the lock file
+
+    // What this process has seen of the files.
+    std::uint64_t seenChanges_ = ~0ull;
+    std::uint64_t seenPersistentEpoch_ = ~0ull;
+    std::uint64_t seenVolatileEpoch_ = ~0ull;
+    std::uint64_t journalOffset_ = 0;  // end of the last record applied
+    std::uint64_t snapshotSize_ = 0;
+    bool stale_ = true;
+    bool exclusive_ = false;
+};
+
+// 100 ns ticks since 1601 (FILETIME), from the host clock.
+std::uint64_t FileTimeNow();
+
+}  // namespace nw::hosted::registry

@@ -1,0 +1,325 @@
+// The registry's files on the hosted machine: the hive text, values that
+// must come back byte for byte in another process, hand-written and damaged
+// hives, and a journal with a torn end.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/handles.h"
+#include "platform/hosted/machine.h"
+#include "platform/hosted/registry.h"
+#include "platform/hosted/registry_journal.h"
+#include "platform/win32api.h"
+#include "support/child_process.h"
+
+namespace {
+
+using nw::RegistryKey;
+using nw::hosted::CurrentIdentity;
+using nw::hosted::Identity;
+using nw::hosted::RegistryHive;
+using nw::hosted::RegistryHiveFile;
+
+std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text, bool append = false) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+    out << text;
+}
+
+std::vector<BYTE> Units(std::u16string_view text, bool terminated) {
+    std::vector<BYTE> bytes;
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<BYTE>(c & 0xFF));
+        bytes.push_back(static_cast<BYTE>(c >> 8));
+    }
+    if (terminated) bytes.insert(bytes.end(), {0, 0});
+    return bytes;
+}
+
+LSTATUS Set(HKEY key, const std::u16string& name, DWORD type, const std::vector<BYTE>& data) {
+    return RegSetValueExW(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+}
+
+std::vector<BYTE> Read(HKEY key, const std::u16string& name, DWORD* type = nullptr) {
+    DWORD size = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, type, nullptr, &size) != ERROR_SUCCESS) return {0xEE};
+    std::vector<BYTE> data(size);
+    if (RegQueryValueExW(key, name.c_str(), nullptr, type, data.data(), &size) != ERROR_SUCCESS) return {0xEE};
+    data.resize(size);
+    return data;
+}
+
+// Values a text file could easily get wrong, with the names that carry them.
+struct OddValue {
+    std::u16string name;
+    DWORD type;
+    std::vector<BYTE> data;
+};
+
+std::vector<OddValue> OddValues() {
+    return {
+        {u"Quote\"and\\backslash", REG_SZ, Units(u"say \"hi\" \\ there", true)},
+        {u"Line\nbreak\r", REG_SZ, Units(u"two\nlines\r\n", true)},
+        {u"Lone\xD800surrogate", REG_SZ, Units(u"x\xDC00y", true)},
+        {u"Grüße \U0001F600", REG_SZ, Units(u"Ünïcödé \U0001F600", true)},
+        {u"Unterminated", REG_SZ, Units(u"abc", false)},
+        {u"OddLength", REG_SZ, {'a', 0, 'b'}},
+        {u"Doubly", REG_SZ, Units(std::u16string(u"ab\0\0", 4), false)},
+        {u"EmptyText", REG_SZ, {}},
+        {u"Expand", REG_EXPAND_SZ, Units(u"%SystemRoot%\\x", true)},
+        {u"Multi", REG_MULTI_SZ, Units(std::u16string(u"a\0bc\0", 5), true)},
+        {u"Dword", REG_DWORD, {0x78, 0x56, 0x34, 0x12}},
+        {u"ShortDword", REG_DWORD, {1, 2}},
+        {u"BigEndian", REG_DWORD_BIG_ENDIAN, {0x12, 0x34, 0x56, 0x78}},
+        {u"Qword", REG_QWORD, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {u"Binary", REG_BINARY, std::vector<BYTE>(300, 0xA5)},
+        {u"NoneEmpty", REG_NONE, {}},
+        {u"HugeType", 0xFFFFFFFFu, {9}},
+        {u"", REG_SZ, Units(u"the default", true)},
+    };
+}
+
+constexpr auto kOddKey = u"Software\\NordwispTests\\Odd";
+
+// Exit code: how many odd values did not come back exactly.
+NW_TEST_CHILD(RegistryCheckOddValues) {
+    RegistryKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kOddKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return 100;
+    int wrong = 0;
+    for (const auto& value : OddValues()) {
+        DWORD type = 0;
+        if (Read(key.get(), value.name, &type) != value.data || type != value.type) ++wrong;
+    }
+    return wrong;
+}
+
+class HostedRegistryFile : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = CurrentIdentity(); }
+    void TearDown() override { nw::hosted::SetIdentity(saved_); }
+    // A user of our own, so the hive holds only what the test wrote.
+    void BecomeUser(const std::u16string& name, const std::u16string& sid) {
+        Identity id = saved_;
+        id.userName = name;
+        id.userSid = sid;
+        nw::hosted::SetIdentity(id);
+    }
+    Identity saved_;
+};
+
+TEST_F(HostedRegistryFile, HiveTextOfASmallTree) {
+    BecomeUser(u"texter", u"S-1-5-21-7-7-7-1001");
+    RegistryKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Nordwisp", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              key.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Text", REG_SZ, Units(u"a \"quoted\" C:\\path", true)), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"", REG_SZ, Units(u"default", true)), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Count", REG_DWORD, {0x2A, 0, 0, 0x80}), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Unterminated", REG_SZ, Units(u"abc", false)), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Short", REG_DWORD, {1, 2}), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Grüße", REG_MULTI_SZ, Units(std::u16string(u"x\0", 2), true)), ERROR_SUCCESS);
+    std::vector<BYTE> counting(30);
+    for (std::size_t i = 0; i < counting.size(); ++i) counting[i] = static_cast<BYTE>(i);
+    ASSERT_EQ(Set(key.get(), u"Long", REG_BINARY, counting), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Text", REG_SZ, Units(u"re-set \"keeps\" C:\\place", true)), ERROR_SUCCESS);
+
+    for (const char16_t* name : {u"Beta", u"ärger", u"alpha\\Deep"}) {
+        RegistryKey child;
+        ASSERT_EQ(RegCreateKeyExW(key.get(), name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, child.put(), nullptr),
+                  ERROR_SUCCESS);
+    }
+    RegistryKey fleeting;
+    ASSERT_EQ(RegCreateKeyExW(key.get(), u"Fleeting", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                              fleeting.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(Set(fleeting.get(), u"Secret", REG_DWORD, {1, 0, 0, 0}), ERROR_SUCCESS);
+
+    const std::string root = "[HKEY_USERS\\S-1-5-21-7-7-7-1001";
+    const std::string expected =
+        "Windows Registry Editor Version 5.00\n"
+        "\n" +
+        root + "]\n\n" + root + "\\Software]\n\n" + root + "\\Software\\Nordwisp]\n" +
+        "\"Text\"=\"re-set \\\"keeps\\\" C:\\\\place\"\n"
+        "@=\"default\"\n"
+        "\"Count\"=dword:8000002a\n"
+        "\"Unterminated\"=hex(1):61,00,62,00,63,00\n"
+        "\"Short\"=hex(4):01,02\n"
+        "\"Grüße\"=hex(7):78,00,00,00,00,00\n"
+        "\"Long\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,\\\n"
+        "  16,17,18,19,1a,1b,1c,1d\n"
+        "\n" +
+        root + "\\Software\\Nordwisp\\alpha]\n\n" + root + "\\Software\\Nordwisp\\alpha\\Deep]\n\n" + root +
+        "\\Software\\Nordwisp\\Beta]\n\n" + root + "\\Software\\Nordwisp\\ärger]\n\n";
+    const auto hive = nw::hosted::MachineRoot() / "drive_c" / "users" / "texter" / "NTUSER.DAT";
+    EXPECT_EQ(RegistryHiveFile(RegistryHive::CurrentUser), hive);
+    EXPECT_EQ(ReadText(hive), expected);
+    // Folding the (empty) journal in changes nothing.
+    ASSERT_TRUE(nw::hosted::CompactRegistry());
+    EXPECT_EQ(ReadText(hive), expected);
+    EXPECT_NE(ReadText(nw::hosted::RegistryVolatileFile(hive)).find("\"Secret\"=dword:00000001"), std::string::npos);
+}
+
+TEST_F(HostedRegistryFile, OddValuesComeBackExactlyInAnotherProcess) {
+    RegistryKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kOddKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
+              ERROR_SUCCESS);
+    for (const auto& value : OddValues()) ASSERT_EQ(Set(key.get(), value.name, value.type, value.data), ERROR_SUCCESS);
+    // Small hive: rewritten whole on each change.
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckOddValues"), 0);
+
+    // Grown past the small-hive size, the changes go to the journal.
+    RegistryKey padding;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Padding", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, padding.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(Set(padding.get(), u"Block", REG_BINARY, std::vector<BYTE>(12000, 1)), ERROR_SUCCESS);
+    for (const auto& value : OddValues()) ASSERT_EQ(RegDeleteValueW(key.get(), value.name.c_str()), ERROR_SUCCESS);
+    for (const auto& value : OddValues()) ASSERT_EQ(Set(key.get(), value.name, value.type, value.data), ERROR_SUCCESS);
+    const auto hive = RegistryHiveFile(RegistryHive::CurrentUser);
+    EXPECT_GT(std::filesystem::file_size(hive.string() + ".log"), 0u);
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckOddValues"), 0);
+
+    ASSERT_TRUE(nw::hosted::CompactRegistry());
+    EXPECT_EQ(std::filesystem::file_size(hive.string() + ".log"), 0u);
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckOddValues"), 0);
+}
+
+TEST_F(HostedRegistryFile, HandWrittenHiveIsRead) {
+    const auto file = nw::hosted::MachineRoot() / "drive_c" / "hand" / "hand.dat";
+    WriteText(file,
+              "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+              "\r\n"
+              "; written by hand\r\n"
+              "[HKEY_USERS\\Whatever]\r\n"
+              "@=\"root default\"\r\n"
+              "\r\n"
+              "[HKEY_USERS\\whatever\\Sub\\Deeper]\r\n"
+              "\"Esc\"=\"\\\"\\\\\\u0001\"\r\n"
+              "\"Num\"=dword:DEADBEEF\r\n"
+              "\"Wrapped\"=hex(2):41,00,\\\r\n"
+              "    42,00,\\\r\n"
+              "  00,00\r\n"
+              "\"Empty\"=hex:\r\n");
+    ASSERT_EQ(RegLoadKeyW(HKEY_USERS, u"Hand", u"C:\\hand\\hand.dat"), ERROR_SUCCESS);
+    {
+        RegistryKey root;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_USERS, u"Hand", 0, KEY_READ, root.put()), ERROR_SUCCESS);
+        EXPECT_EQ(Read(root.get(), u""), Units(u"root default", true));
+        RegistryKey sub;
+        ASSERT_EQ(RegOpenKeyExW(root.get(), u"SUB", 0, KEY_READ, sub.put()), ERROR_SUCCESS);
+        DWORD subkeys = 0, values = 9;
+        ASSERT_EQ(RegQueryInfoKeyW(sub.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                                   nullptr, nullptr, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(subkeys, 1u);
+        EXPECT_EQ(values, 0u);
+        RegistryKey deeper;
+        ASSERT_EQ(RegOpenKeyExW(sub.get(), u"Deeper", 0, KEY_READ, deeper.put()), ERROR_SUCCESS);
+        DWORD type = 0;
+        EXPECT_EQ(Read(deeper.get(), u"Esc", &type), Units(u"\"\\\x01", true));
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(Read(deeper.get(), u"Num", &type), (std::vector<BYTE>{0xEF, 0xBE, 0xAD, 0xDE}));
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+        EXPECT_EQ(Read(deeper.get(), u"Wrapped", &type), Units(u"AB", true));
+        EXPECT_EQ(type, static_cast<DWORD>(REG_EXPAND_SZ));
+        EXPECT_EQ(Read(deeper.get(), u"Empty", &type), std::vector<BYTE>{});
+        EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+    }
+    EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u"Hand"), ERROR_SUCCESS);
+}
+
+TEST_F(HostedRegistryFile, DamagedHivesAreRefused) {
+    const auto dir = nw::hosted::MachineRoot() / "drive_c" / "bad";
+    const std::pair<const char*, std::string> damaged[] = {
+        {"header.dat", "Windows Registry Editor Version 4.00\n\n[HKEY_USERS\\X]\n"},
+        {"value.dat", "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\X]\n\"v\"=dword:123\n"},
+        {"outside.dat", "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\X]\n[HKEY_USERS\\Y\\Z]\n"},
+        {"noKey.dat", "Windows Registry Editor Version 5.00\n\n\"v\"=\"x\"\n"},
+        {"torn.dat", "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\X]\n\"v\"=hex:01,\\\n"},
+        {"quote.dat", "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\X]\n\"v=\"x\"\n"},
+    };
+    for (const auto& [name, text] : damaged) {
+        SCOPED_TRACE(name);
+        WriteText(dir / name, text);
+        EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Bad", (u"C:\\bad\\" + nw::hosted::FromUtf8(name)).c_str()), ERROR_BADDB);
+    }
+    // An empty file is an empty hive.
+    WriteText(dir / "empty.dat", "");
+    ASSERT_EQ(RegLoadKeyW(HKEY_USERS, u"Empty", u"C:\\bad\\empty.dat"), ERROR_SUCCESS);
+    EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u"Empty"), ERROR_SUCCESS);
+
+    // A damaged machine hive fails every access to it, not the process. (On a
+    // machine root of its own: this process may have read the hive before.)
+    const std::filesystem::path savedRoot = nw::hosted::MachineRoot();
+    nw::hosted::SetMachineRoot(savedRoot / "damaged");
+    WriteText(RegistryHiveFile(RegistryHive::Machine), "garbage");
+    RegistryKey key;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software", 0, KEY_READ, key.put()), ERROR_BADDB);
+    EXPECT_EQ(RegSetValueExW(HKEY_LOCAL_MACHINE, u"v", 0, REG_NONE, nullptr, 0), ERROR_BADDB);
+    nw::hosted::SetMachineRoot(savedRoot);
+}
+
+NW_TEST_CHILD(RegistryCheckJournalTail) {
+    RegistryKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Tail", 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return 100;
+    int wrong = 0;
+    for (const std::string& expectation : args) {
+        const std::u16string name = nw::hosted::FromUtf8(expectation.substr(1));
+        DWORD size = 0;
+        const bool present = RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        if (present != (expectation[0] == '+')) ++wrong;
+    }
+    return wrong;
+}
+
+TEST_F(HostedRegistryFile, JournalBytesPastTheCommittedEndAreIgnoredAndCut) {
+    RegistryKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Tail", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, key.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Big", REG_BINARY, std::vector<BYTE>(10000, 7)), ERROR_SUCCESS);
+    ASSERT_EQ(Set(key.get(), u"Before", REG_DWORD, {1, 0, 0, 0}), ERROR_SUCCESS);
+    const std::string journal = RegistryHiveFile(RegistryHive::CurrentUser).string() + ".log";
+    const auto committed = std::filesystem::file_size(journal);
+    ASSERT_GT(committed, 0u);
+
+    using namespace nw::hosted::registry;
+    Change lost;
+    lost.kind = ChangeKind::SetValue;
+    lost.path = {u"Software", u"NordwispTests", u"Tail"};
+    lost.valueName = u"Lost";
+    lost.type = REG_DWORD;
+    lost.data = {2, 0, 0, 0};
+    // A whole record its writer never committed (it was killed first), then
+    // one cut short.
+    WriteText(journal, EncodeRecord(lost) + EncodeRecord(lost).substr(0, 20), true);
+
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"+Before", "-Lost"}), 0);
+    // The next change cuts them before appending.
+    ASSERT_EQ(Set(key.get(), u"After", REG_DWORD, {3, 0, 0, 0}), ERROR_SUCCESS);
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"+Before", "-Lost", "+After"}), 0);
+    Change after = lost;
+    after.valueName = u"After";
+    after.data = {3, 0, 0, 0};
+    EXPECT_EQ(std::filesystem::file_size(journal), committed + EncodeRecord(after).size());
+    EXPECT_EQ(Read(key.get(), u"Lost"), std::vector<BYTE>{0xEE});
+
+    // A damaged record inside the committed part ends what can be replayed.
+    std::string bytes = ReadText(journal);
+    bytes[committed + 10] ^= 0x55;
+    WriteText(journal, bytes);
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"+Before", "-After"}), 0);
+}
+
+}  // namespace

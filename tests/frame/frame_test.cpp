@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -110,13 +111,12 @@ TEST(AnsiShapes, RecordTextIntoBufferRaisesTheSizeWhenTooSmall) {
 TEST(AnsiShapes, RegistryTextConvertsOnlyAfterSuccess) {
     auto wideGetter = [](bool succeed) {
         return [succeed](WCHAR* buffer, int* size) {
-            if (!succeed || *size < 12) {
+            if (!succeed || buffer == nullptr || *size < 12) {
                 *size = 12;
                 return 0;
             }
             const std::u16string text = u"Footer";
-            std::copy(text.begin(), text.end(), buffer);
-            buffer[text.size()] = 0;
+            for (std::size_t i = 0; i <= text.size(); ++i) buffer[i] = i < text.size() ? text[i] : 0;
             return 1;
         };
     };

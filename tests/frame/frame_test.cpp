@@ -89,13 +89,13 @@ TEST(AnsiShapes, FixedBufferKeepsAtMost259Characters) {
 }
 
 TEST(AnsiShapes, RecordTextIntoBufferRaisesTheSizeWhenTooSmall) {
-    const WCHAR* text = u"C:\\Out\u00E9";  // 8 characters, 9 bytes in UTF-8
+    const WCHAR* text = u"C:\\Out\u00E9";  // 7 characters, 8 bytes in UTF-8
     char buffer[16];
     int size = 5;
     EXPECT_EQ(0, nw::WideToAnsiBuffer(text, buffer, &size));
-    EXPECT_EQ(10, size);  // terminator included
+    EXPECT_EQ(9, size);  // terminator included
 
-    size = 10;
+    size = 9;
     EXPECT_EQ(1, nw::WideToAnsiBuffer(text, buffer, &size));
     EXPECT_STREQ("C:\\Out\xC3\xA9", buffer);
 
@@ -104,7 +104,7 @@ TEST(AnsiShapes, RecordTextIntoBufferRaisesTheSizeWhenTooSmall) {
     EXPECT_EQ(0, nw::WideToAnsiBuffer(nullptr, buffer, &size));
     EXPECT_EQ(3, size);
     EXPECT_EQ(0, nw::WideToAnsiBuffer(text, nullptr, &size));
-    EXPECT_EQ(10, size);
+    EXPECT_EQ(9, size);
     EXPECT_EQ(0, nw::WideToAnsiBuffer(text, buffer, nullptr));
 }
 

@@ -120,7 +120,10 @@ std::u16string SidText(const Sid& sid) {
     } else {
         text += std::to_string(sid.authority);
     }
-    for (DWORD sub : sid.subAuthorities) text += "-" + std::to_string(sub);
+    for (DWORD sub : sid.subAuthorities) {
+        text += '-';
+        text += std::to_string(sub);
+    }
     return FromUtf8(text);
 }
 

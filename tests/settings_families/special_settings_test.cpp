@@ -1,0 +1,461 @@
+// Settings with rules of their own: the text stamp / watermark layer rule,
+// fonts, areas, first-page image watermark, tabs, the client-directory
+// switch, scrambled passwords and the OCR language list.
+#include <array>
+#include <cstddef>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "nordwisp/NordwispMachine.h"
+#include "settings_families/family_fixture.h"
+#include "support/child_process.h"
+
+namespace nw::test {
+namespace {
+
+const WString kStamp = W("Text Watermark Stamp Settings");
+
+struct LayerState {
+    int stampResult;
+    int stamp;
+    int watermarkResult;
+    int watermark;
+};
+bool operator==(const LayerState& a, const LayerState& b) {
+    return a.stampResult == b.stampResult && a.stamp == b.stamp && a.watermarkResult == b.watermarkResult &&
+           a.watermark == b.watermark;
+}
+std::ostream& operator<<(std::ostream& out, const LayerState& s) {
+    return out << "{" << s.stampResult << "," << s.stamp << "," << s.watermarkResult << "," << s.watermark << "}";
+}
+
+class LayerRuleTest : public FamilyTest {
+protected:
+    LayerState Read() {
+        LayerState state{0, 9, 0, 9};
+        state.stampResult = GetTextStampEnabled(rec(), &state.stamp);
+        state.watermarkResult = GetTextWatermarkEnabled(rec(), &state.watermark);
+        return state;
+    }
+    // The four values of the rule as stored, "-" for a missing one.
+    std::u16string Values() {
+        std::u16string all;
+        for (const WCHAR* name : {W("Enabled"), W("Layer"), W("Text Stamp Enable"), W("Text Watermark Enable")}) {
+            const std::u16string text = StoredText(kStamp, name);
+            all += (text == u"<missing>" ? u"-" : text) + u" ";
+        }
+        return all;
+    }
+};
+
+TEST_F(LayerRuleTest, ReadingFollowsEnabledLayerAndTheOlderValues) {
+    EXPECT_EQ(Read(), (LayerState{0, 0, 0, 0}));  // nothing stored: the read fails
+
+    PlantText(kStamp, W("Text Stamp Enable"), u"1");
+    EXPECT_EQ(Read(), (LayerState{1, 1, 1, 0}));
+    // A zero stamp value lets the watermark value decide, and the watermark
+    // value above 0 puts the object on layer 1.
+    PlantText(kStamp, W("Text Stamp Enable"), u"0");
+    PlantText(kStamp, W("Text Watermark Enable"), u"1");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 1}));
+    PlantText(kStamp, W("Text Watermark Enable"), u"0");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 0}));
+    // "Enabled" wins over both older values; "Layer" wins over the derived layer.
+    PlantText(kStamp, W("Enabled"), u"1");
+    EXPECT_EQ(Read(), (LayerState{1, 1, 1, 0}));
+    PlantText(kStamp, W("Layer"), u"1");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 1}));
+    PlantText(kStamp, W("Layer"), u"2");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 0}));
+    PlantText(kStamp, W("Enabled"), u"0");
+    PlantText(kStamp, W("Text Stamp Enable"), u"1");
+    PlantText(kStamp, W("Layer"), u"0");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 0}));
+}
+
+TEST_F(LayerRuleTest, OnlyAWatermarkValueStillDecides) {
+    PlantText(kStamp, W("Text Watermark Enable"), u"1");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 1}));
+}
+
+TEST_F(LayerRuleTest, SettingMovesTheOneObjectBetweenLayers) {
+    EXPECT_EQ(SetTextStampEnabled(rec(), 1), 1);
+    EXPECT_EQ(Values(), u"1 0 1 0 ");
+    EXPECT_EQ(Read(), (LayerState{1, 1, 1, 0}));
+
+    // Turning the watermark off leaves the stamp alone.
+    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 0), 1);
+    EXPECT_EQ(Values(), u"1 0 1 0 ");
+
+    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 1), 1);
+    EXPECT_EQ(Values(), u"1 1 0 1 ");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 1}));
+
+    EXPECT_EQ(SetTextStampEnabled(rec(), 0), 1);
+    EXPECT_EQ(Values(), u"1 1 0 1 ");
+
+    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 0), 1);
+    EXPECT_EQ(Values(), u"0 1 0 0 ");
+    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 0}));
+
+    // Switched off, a new layer is written alone before the object is
+    // turned on again.
+    EXPECT_EQ(SetTextStampEnabled(rec(), 5), 1);
+    EXPECT_EQ(Values(), u"5 0 1 0 ");
+    EXPECT_EQ(Read(), (LayerState{1, 1, 1, 0}));
+}
+
+TEST_F(LayerRuleTest, TurningOffWithNoLayerStoredActsOnLayerZero) {
+    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 0), 1);
+    EXPECT_EQ(Values(), u"- - - - ");
+    EXPECT_EQ(SetTextStampEnabled(rec(), 0), 1);
+    EXPECT_EQ(Values(), u"0 - 0 0 ");
+}
+
+using FontTest = FamilyTest;
+
+std::u16string FaceName(const NW_LOGFONTW& font) {
+    char16_t face[33] = {};
+    std::memcpy(face, reinterpret_cast<const unsigned char*>(&font) + offsetof(NW_LOGFONTW, lfFaceName), 64);
+    return face;
+}
+
+TEST_F(FontTest, RoundTripAndValueNames) {
+    EXPECT_EQ(SetHeaderFont(rec(), -16, 7, 900, 450, 700, 1, 0, 1, 204, 3, 2, 5, 0x22, u"Segoe UI"), 1);
+    EXPECT_EQ(StoredDword(W("Header Settings"), W("Header Font Height")), 0xFFFFFFF0u);
+    EXPECT_EQ(StoredDword(W("Header Settings"), W("Header Font Charset")), 204u);
+    EXPECT_EQ(StoredDword(W("Header Settings"), W("Header Font PinchAndFamily")), 0x22u);
+    EXPECT_EQ(StoredText(W("Header Settings"), W("Header Font Facename")), u"Segoe UI");
+
+    NW_LOGFONTW font;
+    std::memset(&font, 0xCC, sizeof font);
+    EXPECT_EQ(GetHeaderFont(rec(), &font), 1);
+    EXPECT_EQ(font.lfHeight, -16);
+    EXPECT_EQ(font.lfWidth, 7);
+    EXPECT_EQ(font.lfEscapement, 900);
+    EXPECT_EQ(font.lfOrientation, 450);
+    EXPECT_EQ(font.lfWeight, 700);
+    EXPECT_EQ(font.lfItalic, 1);
+    EXPECT_EQ(font.lfUnderline, 0);
+    EXPECT_EQ(font.lfStrikeOut, 1);
+    EXPECT_EQ(font.lfCharSet, 204);
+    EXPECT_EQ(font.lfOutPrecision, 3);
+    EXPECT_EQ(font.lfClipPrecision, 2);
+    EXPECT_EQ(font.lfQuality, 5);
+    EXPECT_EQ(font.lfPitchAndFamily, 0x22);
+    EXPECT_EQ(FaceName(font), u"Segoe UI");
+
+    // The text stamp's values carry no prefix; the footer's are separate.
+    EXPECT_EQ(SetTextStampFont(rec(), 30, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, u"Arial"), 1);
+    EXPECT_EQ(StoredDword(W("Text Watermark Stamp Settings"), W("Font Height")), 30u);
+    EXPECT_EQ(StoredText(W("Text Watermark Stamp Settings"), W("Font Facename")), u"Arial");
+    EXPECT_EQ(GetFooterFont(rec(), &font), 0);
+}
+
+TEST_F(FontTest, StopsAtTheFirstMissingValueAndRefusesLongFaceNames) {
+    NW_LOGFONTW font;
+    std::memset(&font, 0xCC, sizeof font);
+    EXPECT_EQ(GetFooterFont(rec(), &font), 0);
+    NW_LOGFONTW zero;
+    std::memset(&zero, 0, sizeof zero);
+    EXPECT_EQ(std::memcmp(&font, &zero, sizeof font), 0);
+
+    EXPECT_EQ(SetFooterFont(rec(), 12, 6, 0, 0, 400, 1, 1, 1, 0, 0, 0, 0, 0, u"Courier"), 1);
+    Remove(W("Footer Settings"), W("Footer Font Italic"));
+    std::memset(&font, 0xCC, sizeof font);
+    EXPECT_EQ(GetFooterFont(rec(), &font), 0);
+    EXPECT_EQ(font.lfHeight, 12);
+    EXPECT_EQ(font.lfWeight, 400);
+    EXPECT_EQ(font.lfItalic, 0);
+    EXPECT_EQ(font.lfUnderline, 0);  // after the gap: not read
+    EXPECT_EQ(FaceName(font), u"");
+
+    const std::u16string face31(31, u'f');
+    EXPECT_EQ(SetFooterFont(rec(), 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, (face31 + u"f").c_str()), 0);
+    EXPECT_EQ(StoredDword(W("Footer Settings"), W("Footer Font Height")), 12u);
+    EXPECT_EQ(SetFooterFont(rec(), 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, face31.c_str()), 1);
+    EXPECT_EQ(SetFooterFont(rec(), 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr), 0);
+    EXPECT_EQ(GetFooterFont(rec(), nullptr), 0);
+}
+
+using AreaTest = FamilyTest;
+
+TEST_F(AreaTest, CropAndTrimAreas) {
+    int l = 9, r = 9, t = 9, b = 9;
+    EXPECT_EQ(GetCropArea(rec(), &l, &r, &t, &b), 1);
+    EXPECT_EQ((std::array<int, 4>{l, r, t, b}), (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(SetCropArea(rec(), 1, 2, 3, -4), 1);
+    EXPECT_EQ(StoredDword(W("Page Settings"), W("Crop Bottom")), 0xFFFFFFFCu);
+    EXPECT_EQ(GetCropArea(rec(), &l, nullptr, &t, &b), 1);
+    EXPECT_EQ((std::array<int, 3>{l, t, b}), (std::array<int, 3>{1, 3, -4}));
+    EXPECT_EQ(SetTrimWhitespace(rec(), 10, 20, 30, 40), 1);
+    EXPECT_EQ(StoredDword(W("Page Settings"), W("Trim Whitespace Right")), 20u);
+    EXPECT_EQ(GetTrimWhitespace(rec(), &l, &r, &t, &b), 1);
+    EXPECT_EQ((std::array<int, 4>{l, r, t, b}), (std::array<int, 4>{10, 20, 30, 40}));
+}
+
+TEST_F(AreaTest, ForcedDpiAndPaperSwitches) {
+    EXPECT_EQ(IsForcePrinterDPIEnabled(rec()), 0);
+    EXPECT_EQ(EnableForcePrinterDPI(rec()), 1);
+    EXPECT_EQ(StoredDword(W("Page Settings"), W("Force DPI Enabled")), 1u);
+    EXPECT_EQ(IsForcePrinterDPIEnabled(rec()), 1);
+    EXPECT_EQ(DisableForcePrinterDPI(rec()), 1);
+    EXPECT_EQ(IsForcePrinterDPIEnabled(rec()), 0);
+    PlantDword(W("Page Settings"), W("Force Paper Enabled"), 7);
+    EXPECT_EQ(IsForcePaperSizeEnabled(rec()), 1);
+    EXPECT_EQ(DisableForcePaperSize(rec()), 1);
+    EXPECT_EQ(StoredDword(W("Page Settings"), W("Force Paper Enabled")), 0u);
+}
+
+using FirstImageTest = FamilyTest;
+
+TEST_F(FirstImageTest, BrightnessAndPositionPerOrientation) {
+    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 0), 40);
+    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, 101), 0);
+    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, -1), 0);
+    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, 100), 1);
+    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 1, 0), 1);
+    EXPECT_EQ(StoredDword(W("Watermark"), W("First Image Portrait Brightness")), 100u);
+    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 0), 100);
+    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 1), 0);
+    PlantDword(W("Watermark"), W("First Image Landscape Brightness"), 150);
+    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 1), 40);
+
+    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 1), 4);
+    EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 3), 0);
+    EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 256), 0);
+    EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 528), 1);
+    EXPECT_EQ(StoredDword(W("Watermark"), W("First Image Landscape Position")), 528u);
+    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 1), 528);
+    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 0), 4);
+    PlantDword(W("Watermark"), W("First Image Portrait Position"), 5);
+    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 0), 4);
+
+    EXPECT_EQ(SetWatermarkFirstImageFile(rec(), 0, u"C:\\stamps\\first.bmp"), 1);
+    EXPECT_EQ(StoredText(W("Watermark"), W("First Image Portrait")), u"C:\\stamps\\first.bmp");
+    int size = 0;
+    EXPECT_EQ(GetWatermarkFirstImageFile(rec(), 1, nullptr, &size), 0);
+    EXPECT_EQ(size, 0);  // landscape is missing
+    EXPECT_EQ(SetWatermarkFirstImageFileA(rec(), 1, "L.bmp"), 1);
+    EXPECT_EQ(StoredText(W("Watermark"), W("First Image Landscape")), u"L.bmp");
+    char ansi[16] = {};
+    size = sizeof ansi;
+    EXPECT_EQ(GetWatermarkFirstImageFileA(rec(), 1, ansi, &size), 1);
+    EXPECT_STREQ(ansi, "L.bmp");
+}
+
+using TabTest = FamilyTest;
+
+TEST_F(TabTest, RegistryValueElseDefaultOne) {
+    EXPECT_EQ(IsTabEnabled(rec(), 3), 1);  // no value, no printer, no data file
+    EXPECT_EQ(DisableTab(rec(), 3), 1);
+    EXPECT_EQ(StoredDword(W("UI Tabs Settings"), W("Display Watermark Tab")), 0u);
+    EXPECT_EQ(IsTabEnabled(rec(), 3), 0);
+    EXPECT_EQ(EnableTab(rec(), 50), 1);
+    EXPECT_EQ(StoredDword(W("UI Tabs Settings"), W("Display Custom Tab")), 1u);
+    PlantDword(W("UI Tabs Settings"), W("Display OCR Tab"), 2);
+    EXPECT_EQ(IsTabEnabled(rec(), 9), 0);
+    // Unknown numbers share the key's unnamed value.
+    EXPECT_EQ(DisableTab(rec(), 77), 1);
+    EXPECT_EQ(StoredDword(W("UI Tabs Settings"), W("")), 0u);
+    EXPECT_EQ(IsTabEnabled(rec(), 11), 0);
+}
+
+TEST_F(TabTest, MissingValueAsksTheDriverDataFile) {
+    ASSERT_EQ(NordwispMachine_AddPrinter(kFamilyPrinter, nullptr), 0u);
+    HANDLE printer = nullptr;
+    std::u16string name(kFamilyPrinter);
+    ASSERT_TRUE(OpenPrinterW(name.data(), &printer, nullptr));
+    DWORD needed = 0;
+    GetPrinterDriverW(printer, nullptr, 2, nullptr, 0, &needed);
+    std::vector<std::uint64_t> block(needed / 8 + 1);
+    ASSERT_TRUE(GetPrinterDriverW(printer, nullptr, 2, reinterpret_cast<LPBYTE>(block.data()), needed, &needed));
+    ClosePrinter(printer);
+    const WString dataFile = reinterpret_cast<DRIVER_INFO_2W*>(block.data())->pDataFile;
+    ASSERT_TRUE(WritePrivateProfileStringW(W("UI Tabs Settings"), W("Display OCR Tab"), W("0"), dataFile.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringW(W("UI Tabs Settings"), W("Display Bates Tab"), W("2"), dataFile.c_str()));
+
+    EXPECT_EQ(IsTabEnabled(rec(), 9), 0);
+    EXPECT_EQ(IsTabEnabled(rec(), 5), 0);
+    EXPECT_EQ(IsTabEnabled(rec(), 3), 1);
+    EXPECT_EQ(EnableTab(rec(), 9), 1);  // the registry value wins
+    EXPECT_EQ(IsTabEnabled(rec(), 9), 1);
+}
+
+class ClientDirectoryTest : public FamilyTest {
+protected:
+    static std::optional<DWORD> MachineDefault() {
+        const auto value = Stored({}, W("Use Output Directory from Client"), HKEY_USERS,
+                                  W(".DEFAULT\\SOFTWARE\\Kelmora Works\\Family Printer\\Filename Generation Settings"));
+        if (!value || value->type != REG_DWORD) return std::nullopt;
+        DWORD number = 0;
+        std::memcpy(&number, value->bytes.data(), 4);
+        return number;
+    }
+    std::uint32_t Flags() {
+        std::uint32_t flags = 0;
+        std::memcpy(&flags, reinterpret_cast<const unsigned char*>(rec()) + 6807, 4);
+        return flags;
+    }
+};
+
+TEST_F(ClientDirectoryTest, AdministratorSetsRecordAndMachineDefault) {
+    EXPECT_EQ(IsUseDirectoryFromClientEnabled(rec()), 0);
+    EXPECT_EQ(SetUseDirectoryFromClient(rec(), 5), 1);
+    EXPECT_EQ(MachineDefault(), 1u);
+    EXPECT_EQ(Flags(), 0x4u);
+    EXPECT_EQ(IsUseDirectoryFromClientEnabled(rec()), 1);
+    // Nothing went to the user's own printer key.
+    EXPECT_FALSE(Stored(W("Filename Generation Settings"), W("Use Output Directory from Client")));
+    EXPECT_EQ(SetUseDirectoryFromClient(rec(), 0), 1);
+    EXPECT_EQ(MachineDefault(), 0u);
+    EXPECT_EQ(Flags(), 0u);
+    EXPECT_EQ(IsUseDirectoryFromClientEnabled(rec()), 0);
+
+    // The reader leaves an earlier failure in the last error.
+    EXPECT_EQ(GetTextOutputRows(nullptr), 0);
+    EXPECT_EQ(IsUseDirectoryFromClientEnabled(rec()), 0);
+    EXPECT_EQ(Nordwisp_GetLastError(), 0xFFFFFC18u);
+}
+
+NW_TEST_CHILD(SetClientDirectoryAsUser) {
+    NordwispDEVMODE record = MakeFamilyRecord();
+    if (SetUseDirectoryFromClient(&record, 1) != 0) return 10;
+    if (Nordwisp_GetLastError() != 5) return 11;
+    std::uint32_t flags = 0;
+    std::memcpy(&flags, reinterpret_cast<const unsigned char*>(&record) + 6807, 4);
+    if (flags != 0) return 12;
+    return IsUseDirectoryFromClientEnabled(&record) == 1 ? 0 : 13;
+}
+
+TEST_F(ClientDirectoryTest, OrdinaryUserIsRefused) {
+    ASSERT_EQ(SetUseDirectoryFromClient(rec(), 1), 1);
+    setenv("NORDWISP_ADMIN", "0", 1);
+    const ChildProcess child = StartChild("SetClientDirectoryAsUser");
+    unsetenv("NORDWISP_ADMIN");
+    EXPECT_EQ(WaitChild(child), 0);
+    EXPECT_EQ(MachineDefault(), 1u);
+}
+
+class PasswordTest : public FamilyTest {
+protected:
+    // Every file of the user's hive folder (the hive and any journal).
+    static std::string UserHiveBytes() {
+        char root[1024] = {};
+        NordwispMachine_GetRoot(root, sizeof root);
+        std::string all;
+        const std::filesystem::path folder = std::filesystem::path(root) / "drive_c" / "users" / "user";
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            all.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        return all;
+    }
+    static bool HiveHolds(std::u16string_view clear) {
+        const std::string bytes = UserHiveBytes();
+        std::string utf8(clear.begin(), clear.end());
+        std::string utf16;
+        for (char16_t c : clear) utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        return bytes.find(utf8) != std::string::npos || bytes.find(utf16) != std::string::npos;
+    }
+};
+
+TEST_F(PasswordTest, PdfPasswordsAreNeverStoredInClear) {
+    EXPECT_EQ(SetPdfOwnerPassword(rec(), u"Tr0ub4dor&3"), 1);
+    EXPECT_EQ(SetPdfUserPassword(rec(), u"correcthorse"), 1);
+    EXPECT_FALSE(HiveHolds(u"Tr0ub4dor"));
+    EXPECT_FALSE(HiveHolds(u"correcthorse"));
+    EXPECT_NE(StoredText(W("Pdf Settings"), W("Document Owner Password")), u"Tr0ub4dor&3");
+    EXPECT_EQ(StoredText(W("Pdf Settings"), W("Document Owner Password")).size(), 11u);
+    EXPECT_EQ(ReadBack(GetPdfOwnerPassword, rec()), u"Tr0ub4dor&3");
+    EXPECT_EQ(ReadBack(GetPdfUserPassword, rec()), u"correcthorse");
+
+    const std::u16string max32(32, u'q');
+    EXPECT_EQ(SetPdfOwnerPassword(rec(), (max32 + u"q").c_str()), 0);
+    EXPECT_EQ(ReadBack(GetPdfOwnerPassword, rec()), u"Tr0ub4dor&3");
+    EXPECT_EQ(SetPdfOwnerPassword(rec(), max32.c_str()), 1);
+    EXPECT_EQ(ReadBack(GetPdfOwnerPassword, rec()), max32);
+    EXPECT_EQ(SetPdfOwnerPassword(rec(), u""), 1);
+    EXPECT_EQ(StoredText(W("Pdf Settings"), W("Document Owner Password")), u"");
+    EXPECT_EQ(SetPdfUserPassword(rec(), u"a\x7F"), 0);
+    char ansi[32] = {};
+    int size = sizeof ansi;
+    EXPECT_EQ(GetPdfUserPasswordA(rec(), ansi, &size), 1);
+    EXPECT_STREQ(ansi, "correcthorse");
+}
+
+TEST_F(PasswordTest, SmtpPasswordIsStoredAsReversedHexDigits) {
+    EXPECT_EQ(SetSMTPServerPwd(rec(), u"abc"), 1);
+    EXPECT_EQ(StoredText(W("Post Print Settings\\Email Settings"), W("SMTP Password")), u"162636");
+    EXPECT_EQ(SetSMTPServerPwd(rec(), u"\tZ\u00FF"), 1);
+    EXPECT_EQ(StoredText(W("Post Print Settings\\Email Settings"), W("SMTP Password")), u"90A5FF");
+    EXPECT_EQ(ReadBack(GetSMTPServerPwd, rec()), u"\tZ\u00FF");
+    EXPECT_EQ(SetSMTPServerPwd(rec(), u"mail-secret-42"), 1);
+    EXPECT_FALSE(HiveHolds(u"mail-secret"));
+    EXPECT_EQ(ReadBack(GetSMTPServerPwd, rec()), u"mail-secret-42");
+
+    NWCHAR small[4] = {};
+    int size = 6;
+    EXPECT_EQ(GetSMTPServerPwd(rec(), small, &size), 0);
+    EXPECT_EQ(size, 28);
+    size = 0;
+    EXPECT_EQ(GetSMTPServerPwd(rec(), nullptr, &size), 0);
+    EXPECT_EQ(size, 0);  // a null buffer reads nothing
+
+    EXPECT_EQ(SetSMTPServerPwd(rec(), u"\u20AC"), 0);  // no two-digit form
+    EXPECT_EQ(SetSMTPServerPwd(rec(), std::u16string(163, u'x').c_str()), 0);  // beyond the reader's 650 bytes
+    EXPECT_EQ(SetSMTPServerPwd(rec(), std::u16string(162, u'x').c_str()), 1);
+    EXPECT_EQ(ReadBack(GetSMTPServerPwd, rec()), std::u16string(162, u'x'));
+    PlantText(W("Post Print Settings\\Email Settings"), W("SMTP Password"), u"16263");
+    EXPECT_EQ(ReadBack(GetSMTPServerPwd, rec()), u"<failed>");
+}
+
+TEST_F(PasswordTest, SharePointPasswordIsStoredAsScrambledHexPairs) {
+    EXPECT_EQ(SetSharePointPass(rec(), u"sp-pa55word"), 1);
+    const std::u16string stored = StoredText(W("Post Print Settings\\SharePoint Settings"), W("SharePoint Pass"));
+    ASSERT_EQ(stored.size(), 22u);
+    for (char16_t c : stored) EXPECT_TRUE((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'));
+    EXPECT_FALSE(HiveHolds(u"pa55word"));
+    EXPECT_EQ(ReadBack(GetSharePointPass, rec()), u"sp-pa55word");
+    // The stored form is two digits per character of the XORed text: the
+    // same character gives the same pair, different ones different pairs.
+    EXPECT_EQ(stored.substr(10, 2), stored.substr(12, 2));  // "55"
+    EXPECT_NE(stored.substr(0, 2), stored.substr(2, 2));
+
+    EXPECT_EQ(SetSharePointPass(rec(), std::u16string(260, u'p').c_str()), 0);
+    EXPECT_EQ(SetSharePointPass(rec(), u"\u0100"), 0);
+    EXPECT_EQ(SetSharePointPass(rec(), std::u16string(259, u'p').c_str()), 1);
+    EXPECT_EQ(ReadBack(GetSharePointPass, rec(), 600), std::u16string(259, u'p'));
+}
+
+NW_TEST_CHILD(WritePasswordsInChild) {
+    NordwispDEVMODE record = MakeFamilyRecord();
+    return SetSharePointPass(&record, u"from-child") == 1 && SetPdfOwnerPassword(&record, u"child-owner") == 1 ? 0 : 1;
+}
+
+TEST_F(PasswordTest, PasswordsWrittenByAnotherProcessReadBack) {
+    ASSERT_EQ(RunChild("WritePasswordsInChild"), 0);
+    EXPECT_EQ(ReadBack(GetSharePointPass, rec()), u"from-child");
+    EXPECT_EQ(ReadBack(GetPdfOwnerPassword, rec()), u"child-owner");
+}
+
+using OcrLanguagesTest = FamilyTest;
+
+TEST_F(OcrLanguagesTest, SetterNormalisesGetterReturnsStored) {
+    EXPECT_EQ(SetOCRLanguages(rec(), u"deu, eng;fra"), 1);
+    EXPECT_EQ(StoredText(W("OCR"), W("Languages")), u"deu+eng+fra");
+    EXPECT_EQ(ReadBack(GetOCRLanguages, rec()), u"deu+eng+fra");
+    EXPECT_EQ(SetOCRLanguagesA(rec(), " a ,,b ; c "), 1);
+    EXPECT_EQ(StoredText(W("OCR"), W("Languages")), u"a++b+c");
+    // The limit applies to the text as given, spaces included.
+    EXPECT_EQ(SetOCRLanguages(rec(), (std::u16string(250, u' ') + u"deu+engfra").c_str()), 0);
+    EXPECT_EQ(SetOCRLanguages(rec(), (std::u16string(249, u' ') + u"deu+engfra").c_str()), 1);
+    EXPECT_EQ(StoredText(W("OCR"), W("Languages")), u"deu+engfra");
+    PlantText(W("OCR"), W("Languages"), u"x, y");
+    EXPECT_EQ(ReadBack(GetOCRLanguages, rec()), u"x, y");
+}
+
+}  // namespace
+}  // namespace nw::test

@@ -1,0 +1,184 @@
+// Reading, seeding and checking the paper list as the registry holds it.
+#include <gtest/gtest.h>
+
+#include "papers/paper_fixture.h"
+#include "papers/paper_list.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace nw;
+using namespace nw::papers;
+using namespace nw::test;
+
+WString Title(const PaperEntry& paper) { return WString(TitleOf(paper)); }
+
+TEST_F(PaperTest, FirstBuildSeedsTheRegistryFromTheDataFile) {
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kPapersList));
+    const PaperList papers = BuildPaperListForPrinter(printer(), record());
+    ASSERT_EQ(papers.size(), 12u);
+    EXPECT_EQ(Title(papers[0]), W("Letter"));
+    EXPECT_EQ(papers[0].nWindowsPaperCode, 1);
+    EXPECT_EQ(papers[0].nUnits, kUnitsInches);
+    EXPECT_EQ(Title(papers[6]), W("A4"));
+    EXPECT_EQ(papers[6].nWindowsPaperCode, 9);
+    EXPECT_EQ(papers[6].sPhysSize.x, 2100u);
+    EXPECT_EQ(papers[6].sPhysSize.y, 2970u);
+    EXPECT_EQ(papers[6].nUnits, kUnitsMillimetres);
+    EXPECT_EQ(papers[6].bAvailable, 1);
+    EXPECT_EQ(papers[6].bAdvancedPaperSize, 0);
+
+    EXPECT_EQ(StoredDword(kPapersList, W("Count")), 12u);
+    // Text is stored without its terminator; units as the data file spells them.
+    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(7), W("Title"))->bytes, TextBytes(W("A4")));
+    EXPECT_EQ(StoredText(PaperKey(7), W("Units")), WString(W("MM")));
+    EXPECT_EQ(StoredDword(PaperKey(12), W("WindowsPaperCode")), 27u);
+
+    // From now on the registry is the only source: a changed entry is read back.
+    StoreDword(PaperKey(7), W("Width"), 2000);
+    EXPECT_EQ(BuildPaperListForPrinter(printer(), record())[6].sPhysSize.x, 2000u);
+}
+
+TEST_F(PaperTest, SeedingWithoutNumberOfPaperSizesFails) {
+    TempDir folder;
+    const WString dataFile = folder.File(W("nopapers.ini"));
+    ASSERT_TRUE(WriteFileBytes(dataFile, "[Paper Size Definitions]\r\nPaper1 Title=A4\r\nPaper1 Width=2100\r\n"));
+    EXPECT_TRUE(BuildPaperList(dataFile.c_str(), record()).empty());
+    EXPECT_FALSE(StoredDword(kPapersList, W("Count")).has_value());
+    EXPECT_EQ(InitPaperListInRegistry(nullptr, W("Nordwisp Printer")), 0);
+    EXPECT_EQ(InitPaperListInRegistry(dataFile.c_str(), nullptr), 0);
+}
+
+TEST_F(PaperTest, SeedingCopiesIntegersAsReadAndDefaultsMissingKeys) {
+    TempDir folder;
+    const WString dataFile = folder.File(W("odd.ini"));
+    ASSERT_TRUE(WriteFileBytes(dataFile,
+                               "[Paper Size Definitions]\r\nNumber of Paper Sizes=2\r\n"
+                               "Paper1 Title=First\r\nPaper1 Available=7\r\nPaper1 Units=inches\r\n"
+                               "Paper2 Width=3\r\n"));
+    ASSERT_EQ(InitPaperListInRegistry(dataFile.c_str(), W("Nordwisp Printer")), 1);
+    EXPECT_EQ(StoredDword(PaperKey(1), W("Available")), 7u);
+    EXPECT_EQ(StoredText(PaperKey(1), W("Units")), WString(W("inches")));
+    EXPECT_EQ(StoredText(PaperKey(2), W("Title")), WString(W("Unknown Paper Size")));
+    EXPECT_EQ(StoredDword(PaperKey(2), W("Width")), 3u);
+    EXPECT_EQ(StoredDword(PaperKey(2), W("Height")), 1000u);
+    EXPECT_EQ(StoredDword(PaperKey(2), W("WindowsPaperCode")), 276u);
+    EXPECT_EQ(StoredText(PaperKey(2), W("Units")), WString(W("MM")));
+}
+
+TEST_F(PaperTest, OutOfRangeSizesRewriteTheTitleWidthFirst) {
+    StoreDword(kPapersList, W("Count"), 3);
+    // Width 3 is below the inch minimum of 4; the height (also bad) is then not checked.
+    StorePaper(1, StoredPaper().Title(W("Tiny")).Width(3).Height(2).Code(400).Units(W("Inches")));
+    StorePaper(2, StoredPaper().Title(W("Tall")).Width(10).Height(327661).Code(401).Units(W("MM")));
+    StorePaper(3, StoredPaper().Title(W("Edge")).Width(4).Height(129000).Code(402).Units(W("INCHES")));
+    const PaperList papers = BuildPaperList(nullptr, record());
+    ASSERT_EQ(papers.size(), 3u);
+    EXPECT_EQ(Title(papers[0]), W("Error: Invalid paper size (Tiny)"));
+    EXPECT_EQ(papers[0].sPhysSize.x, 1000u);
+    EXPECT_EQ(papers[0].sPhysSize.y, 2u);
+    EXPECT_EQ(Title(papers[1]), W("Error: Invalid paper size (Tall)"));
+    EXPECT_EQ(papers[1].sPhysSize.x, 10u);
+    EXPECT_EQ(papers[1].sPhysSize.y, 1000u);
+    EXPECT_EQ(Title(papers[2]), W("Edge"));
+    EXPECT_EQ(papers[2].sPhysSize.y, 129000u);
+    // Nothing is written back.
+    EXPECT_EQ(StoredText(PaperKey(1), W("Title")), WString(W("Tiny")));
+    EXPECT_EQ(StoredDword(PaperKey(1), W("Width")), 3u);
+}
+
+TEST_F(PaperTest, MissingAndOversizedValuesReadAsTheirDefaults) {
+    const WString title63(63, W('t'));
+    const WString title64(64, W('u'));
+    StoreDword(kPapersList, W("Count"), 4);
+    StorePaper(1, StoredPaper().Title(title63.c_str()).Width(100).Height(100).Code(5).Available(9));
+    StorePaper(2, StoredPaper().Title(title64.c_str()).Units(W("Pixels")).Advanced(3));
+    StorePaper(3, StoredPaper().Units(W("points")));
+    StorePaper(4, StoredPaper().Title(W("Plain")).Units(W("mm")));
+    const PaperList papers = BuildPaperList(nullptr, record());
+    ASSERT_EQ(papers.size(), 4u);
+    EXPECT_EQ(Title(papers[0]), title63);
+    EXPECT_EQ(papers[0].nUnits, kUnitsMillimetres);  // no "Units" value
+    EXPECT_EQ(papers[0].bAvailable, 1);
+    EXPECT_EQ(papers[0].bAdvancedPaperSize, 0);
+    EXPECT_EQ(Title(papers[1]), W("Unknown Paper Size"));
+    EXPECT_EQ(papers[1].sPhysSize.x, 1000u);
+    EXPECT_EQ(papers[1].sPhysSize.y, 1000u);
+    EXPECT_EQ(papers[1].nWindowsPaperCode, 277);  // 276 + position
+    EXPECT_EQ(papers[1].nUnits, kUnitsPixels);
+    EXPECT_EQ(papers[1].bAdvancedPaperSize, 1);
+    EXPECT_EQ(papers[1].bAvailable, 0);
+    EXPECT_EQ(Title(papers[2]), W("Unknown Paper Size"));
+    EXPECT_EQ(papers[2].nUnits, kUnitsPixels);
+    EXPECT_EQ(papers[3].nUnits, kUnitsMillimetres);
+}
+
+TEST_F(PaperTest, AMissingSubkeyFailsTheWholeBuild) {
+    StoreDword(kPapersList, W("Count"), 3);
+    StorePaper(1, StoredPaper().Title(W("One")));
+    StorePaper(3, StoredPaper().Title(W("Three")));
+    EXPECT_TRUE(BuildPaperList(nullptr, record()).empty());
+}
+
+TEST_F(PaperTest, AdvancedListHoldsOnlyUserPapersPacked) {
+    StoreDword(kPapersList, W("Count"), 5);
+    StorePaper(1, StoredPaper().Title(W("Shipped")).Code(9).Advanced(0));
+    StorePaper(2, StoredPaper().Title(W("Mine")).Width(500).Height(600).Code(300).Advanced(1));
+    StorePaper(3, StoredPaper().Title(W("NoFlag")));
+    StorePaper(4, StoredPaper().Title(W("Coded later")).Width(500).Height(600).Advanced(2));
+    StorePaper(5, StoredPaper().Title(W("Last")).Width(500).Height(600).Advanced(1));
+    const PaperList papers = BuildAdvancedPaperList(W("Nordwisp Printer"), record());
+    ASSERT_EQ(papers.size(), 3u);
+    EXPECT_EQ(Title(papers[0]), W("Mine"));
+    EXPECT_EQ(papers[0].nWindowsPaperCode, 300);
+    EXPECT_EQ(Title(papers[1]), W("Coded later"));
+    EXPECT_EQ(papers[1].nWindowsPaperCode, 277);  // 276 + papers included before it
+    EXPECT_EQ(papers[1].bAdvancedPaperSize, 1);
+    EXPECT_EQ(papers[2].nWindowsPaperCode, 278);
+    // Never seeds: another printer's missing list stays missing.
+    EXPECT_TRUE(BuildAdvancedPaperList(W("Other Printer"), record()).empty());
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, W("SOFTWARE\\Kelmora Works\\Other Printer\\PapersList")));
+}
+
+TEST_F(PaperTest, SaveWritesEveryValueInItsEncoding) {
+    PaperEntry paper{};
+    paper.nWindowsPaperCode = -3;
+    paper.sPhysSize = {11, 22};
+    SetTitle(paper, W("Saved"));
+    paper.bAdvancedPaperSize = 1;
+    paper.nUnits = 7;  // anything but 0 and 1 is pixels
+    // What is there with other bytes or another type is rewritten.
+    StoreText(PaperKey(1), W("Title"), WStringView(W("Saved\0"), 6));
+    WriteRaw(HKEY_CURRENT_USER, PaperKey(1), W("Height"), REG_BINARY, DwordBytes(22));
+    ASSERT_EQ(SavePaperList(nullptr, &paper, 1, W("Nordwisp Printer")), 1);
+    EXPECT_EQ(StoredDword(kPapersList, W("Count")), 1u);
+    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(1), W("Title"))->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(StoredText(PaperKey(1), W("Title")), WString(W("Saved")));
+    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(1), W("Height"))->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(StoredText(PaperKey(1), W("Units")), WString(W("Pixels")));
+    EXPECT_EQ(StoredDword(PaperKey(1), W("WindowsPaperCode")), 0xFFFFFFFDu);
+    EXPECT_EQ(StoredDword(PaperKey(1), W("Available")), 0u);
+    // No papers: only a zero count; a null list with a count is refused.
+    EXPECT_EQ(SavePaperList(nullptr, nullptr, 0, W("Nordwisp Printer")), 1);
+    EXPECT_EQ(StoredDword(kPapersList, W("Count")), 0u);
+    EXPECT_EQ(SavePaperList(nullptr, nullptr, 2, W("Nordwisp Printer")), 0);
+}
+
+TEST(PaperCodes, NextCodeStartsAfterTheShippedRange) {
+    PaperEntry papers[3]{};
+    papers[0].nWindowsPaperCode = 9;
+    papers[1].nWindowsPaperCode = -500;
+    papers[2].nWindowsPaperCode = 276;
+    EXPECT_EQ(GetNextPaperCode(papers, 3), 277);
+    papers[1].nWindowsPaperCode = 300;
+    EXPECT_EQ(GetNextPaperCode(papers, 3), 301);
+    EXPECT_EQ(GetNextPaperCode(papers, 0), 0);
+    EXPECT_EQ(GetNextPaperCode(nullptr, 3), 0);
+
+    SetTitle(papers[0], W("Envelope DL"));
+    EXPECT_EQ(FindPaperByTitle(papers, 3, W("envelope dl")), 1);
+    EXPECT_EQ(FindPaperByTitle(papers, 3, W("Envelope")), 0);
+    EXPECT_EQ(FindPaperByTitle(papers, 3, nullptr), 0);
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+// Range verification of records: paper resolution through the cached list,
+// pixel sizes, clamps and the output-family rules.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "devmode/range_verification.h"
+#include "papers/paper_fixture.h"
+#include "papers/paper_lock.h"
+#include "papers/paper_operations.h"
+
+namespace {
+
+using namespace nw;
+using namespace nw::test;
+
+constexpr std::uint32_t kFaxOutput = 0x10000;
+constexpr std::uint32_t kRotatePaper = 0x40000;
+constexpr std::uint32_t kMultipage = 0x20;
+
+class VerifyTest : public PaperTest {
+protected:
+    void SetUp() override {
+        PaperTest::SetUp();
+        NordwispDEVMODE& r = *record();
+        r.DM.dmPaperSize = 9;
+        r.DM.dmPaperWidth = 1;
+        r.DM.dmPaperLength = 1;
+        r.DM.dmScale = 100;
+        r.DM.dmOrientation = 1;
+        r.DM.dmPrintQuality = 300;
+        r.DM.dmYResolution = 300;
+        r.FileFormat = 0;
+    }
+    // Every test rebuilds the cache, as the first verification of a process does.
+    void Verify(std::uint32_t caps = 0, int reload = 1) { VerifyDevModeRange(printer(), record(), reload, caps); }
+    NordwispDEVMODE& r() { return *record(); }
+};
+
+TEST_F(VerifyTest, A4At300DpiTakesItsSizeFromTheList) {
+    r().DM.dmFields = 0;
+    Verify();
+    EXPECT_EQ(r().DM.dmPaperSize, 9);
+    EXPECT_EQ(r().DM.dmPaperWidth, 2100);
+    EXPECT_EQ(r().DM.dmPaperLength, 2970);
+    EXPECT_EQ(r().DM.dmScale, 100);
+    EXPECT_EQ(r().PageWidthInPixels, 2480u);   // 2100 * 300 / 254 = 2480.3
+    EXPECT_EQ(r().PageHeightInPixels, 3508u);  // 2970 * 300 / 254 = 3507.9
+    EXPECT_EQ(r().DM.dmFields & 0x2u, 0x2u);
+}
+
+TEST_F(VerifyTest, InchPapersConvertToTenthsOfAMillimetre) {
+    r().DM.dmPaperSize = 20;  // Envelope #10, 4.12 x 9.5 in
+    Verify();
+    EXPECT_EQ(r().DM.dmPaperWidth, 1046);  // 412 * 2.54 = 1046.48
+    EXPECT_EQ(r().DM.dmPaperLength, 2413);
+    EXPECT_EQ(r().PageWidthInPixels, 1236u);
+    EXPECT_EQ(r().PageHeightInPixels, 2850u);
+}
+
+TEST_F(VerifyTest, LandscapeExchangesTheResolutionsUnlessFaxOutputIsOn) {
+    r().DM.dmOrientation = 2;
+    r().DM.dmPrintQuality = 600;
+    Verify();
+    EXPECT_EQ(r().PageWidthInPixels, 2480u);   // width at the vertical 300 dpi
+    EXPECT_EQ(r().PageHeightInPixels, 7016u);  // 2970 * 600 / 254 = 7015.7
+    EXPECT_EQ(r().DM.dmPaperWidth, 2100);
+
+    r().Options |= kFaxOutput;
+    Verify();
+    EXPECT_EQ(r().PageWidthInPixels, 4961u);  // 2100 * 600 / 254 = 4960.6
+    EXPECT_EQ(r().PageHeightInPixels, 3508u);
+    EXPECT_EQ(r().Options & kRotatePaper, kRotatePaper);
+}
+
+TEST_F(VerifyTest, AnUnknownCodeBecomesUserPaperAndKeepsItsSize) {
+    r().DM.dmPaperSize = 500;
+    r().DM.dmPaperWidth = 1000;
+    r().DM.dmPaperLength = 2000;
+    Verify();
+    EXPECT_EQ(r().DM.dmPaperSize, 256);
+    EXPECT_EQ(r().DM.dmPaperWidth, 1000);
+    EXPECT_EQ(r().DM.dmPaperLength, 2000);
+    EXPECT_EQ(r().PageWidthInPixels, 1181u);
+    EXPECT_EQ(r().PageHeightInPixels, 2362u);
+
+    // With 256 only the first paper is looked at; it is Letter, code 1.
+    Verify();
+    EXPECT_EQ(r().DM.dmPaperSize, 256);
+    EXPECT_EQ(r().DM.dmPaperWidth, 1000);
+}
+
+TEST_F(VerifyTest, ZeroAndOversizeDimensionsFallBackToLetter) {
+    r().DM.dmPaperSize = 500;
+    r().DM.dmPaperWidth = 0;
+    r().DM.dmPaperLength = 4000;
+    r().DM.dmScale = 10000;  // scaled length 400000
+    Verify();
+    EXPECT_EQ(r().DM.dmPaperWidth * r().DM.dmScale / 100, 2159);
+    EXPECT_EQ(r().DM.dmPaperLength * r().DM.dmScale / 100, 2794);
+    EXPECT_EQ(r().PageWidthInPixels, 2550u);
+    EXPECT_EQ(r().PageHeightInPixels, 3300u);
+
+    // Only the bad one is replaced; the other keeps its scaled value.
+    r().DM.dmPaperWidth = 30000;
+    r().DM.dmPaperLength = -5;
+    r().DM.dmScale = 1000;  // width 300000, length -50
+    Verify();
+    EXPECT_EQ(r().DM.dmPaperWidth * r().DM.dmScale / 100, 300000);
+    EXPECT_EQ(r().DM.dmPaperLength * r().DM.dmScale / 100, 2790);  // 2794 held in millimetres
+}
+
+TEST_F(VerifyTest, FaxResolutionsGivePixelsAt204By196ThenAreClamped) {
+    r().DM.dmPrintQuality = -6;
+    r().DM.dmYResolution = -6;
+    r().DM.dmPelsWidth = 0;
+    r().DM.dmPelsHeight = 70000;
+    r().DM.dmOrientation = 0;
+    Verify();
+    EXPECT_EQ(r().PageWidthInPixels, 1687u);   // 2100 * 204 / 254 = 1686.6
+    EXPECT_EQ(r().PageHeightInPixels, 2292u);  // 2970 * 196 / 254 = 2291.8
+    EXPECT_EQ(r().DM.dmPrintQuality, 300);
+    EXPECT_EQ(r().DM.dmYResolution, 300);
+    EXPECT_EQ(r().DM.dmPelsWidth, 2550u);
+    EXPECT_EQ(r().DM.dmPelsHeight, 3300u);
+    EXPECT_EQ(r().DM.dmOrientation, 1);
+}
+
+TEST_F(VerifyTest, FaxFormatsSetFaxResolutionsAndMultipage) {
+    r().FileFormat = 22;
+    r().Options = 0x2;  // 200-DPI fax mode, fax output off
+    Verify();
+    EXPECT_EQ(r().DM.dmPrintQuality, 204);
+    EXPECT_EQ(r().DM.dmYResolution, 196);
+    EXPECT_EQ(r().Options & 0x2u, 0u);
+    EXPECT_EQ(r().Options & (kRotatePaper | kMultipage), kRotatePaper | kMultipage);
+
+    // Not a multipage format: the switch goes off; 44 turns it on.
+    r().FileFormat = 11;
+    Verify();
+    EXPECT_EQ(r().Options & kMultipage, 0u);
+    r().FileFormat = 44;
+    Verify();
+    EXPECT_EQ(r().Options & kMultipage, kMultipage);
+}
+
+TEST_F(VerifyTest, StartCodesResetOnAGapARepeatOrAnOversizedCode) {
+    auto setCodes = [&](std::initializer_list<int> codes) {
+        for (int i = 0; i < 8; ++i) r().StartParamCodes[i] = 0;
+        std::memset(r().StartParamCodesHigh, 0, sizeof r().StartParamCodesHigh);
+        int i = 0;
+        for (int c : codes) {
+            if (i < 8) r().StartParamCodes[i] = static_cast<std::uint16_t>(c);
+            else r().StartParamCodesHigh[i - 8] = static_cast<std::uint8_t>(c);
+            ++i;
+        }
+    };
+    auto isReset = [&] {
+        for (int i = 0; i < 8; ++i)
+            if (r().StartParamCodes[i] != i + 1) return false;
+        for (int i = 8; i < 15; ++i)
+            if (r().StartParamCodesHigh[i - 8] != i + 1) return false;
+        return r().StartParamCodesHigh[7] == 0;
+    };
+    setCodes({1, 2, 3});
+    Verify();
+    EXPECT_FALSE(isReset());
+    EXPECT_EQ(r().StartParamCodes[2], 3);
+    EXPECT_EQ(r().StartParamCodes[3], 0);
+
+    for (auto codes : {std::initializer_list<int>{1, 2, 0, 3}, {4, 4}, {1, 17}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 5}}) {
+        setCodes(codes);
+        Verify();
+        EXPECT_TRUE(isReset());
+    }
+}
+
+TEST_F(VerifyTest, NumericSettingsOutsideTheirRangesAreReplaced) {
+    r().Brightness = 0;
+    r().LossRatio = 101;
+    r().FaxHeader = 100;
+    r().Dithering = 10;
+    r().StartFlags = 0x10000000;
+    r().FileGenerationMethod = 10;
+    r().PDFCompressionFlags = 0x240;
+    Verify();
+    EXPECT_EQ(r().Brightness, 100u);
+    EXPECT_EQ(r().LossRatio, 75u);
+    EXPECT_EQ(r().FaxHeader, 100u);
+    EXPECT_EQ(r().Dithering, 8u);
+    EXPECT_EQ(r().StartFlags, 10u);
+    EXPECT_EQ(r().FileGenerationMethod, 0u);
+    EXPECT_EQ(r().PDFCompressionFlags, 512);
+
+    r().Brightness = 199;
+    r().PDFCompressionFlags = 4096;
+    Verify();
+    EXPECT_EQ(r().Brightness, 199u);
+    EXPECT_EQ(r().PDFCompressionFlags, 4096);
+    r().Brightness = 200;
+    Verify();
+    EXPECT_EQ(r().Brightness, 100u);
+}
+
+TEST_F(VerifyTest, CapabilityFlagsChooseTheOutputFamily) {
+    r().FileFormat = 10;
+    r().ColorDepth = 3;
+    Verify(0x1);
+    EXPECT_EQ(r().FileFormat, 4u);
+    EXPECT_EQ(r().DM.dmColor, 1);
+    EXPECT_EQ(r().ColorDepth, 0u);
+    EXPECT_EQ(r().DM.dmBitsPerPel, 1u);
+
+    Verify(0x2 | 0x1);
+    EXPECT_EQ(r().FileFormat, 18u);
+    EXPECT_EQ(r().DM.dmColor, 1);  // bit 1 decides the colour
+
+    r().FileFormat = 49;
+    Verify(0x800);
+    EXPECT_EQ(r().FileFormat, 16u);
+    EXPECT_EQ(r().DM.dmColor, 2);
+    EXPECT_EQ(r().ColorDepth, 3u);
+    EXPECT_EQ(r().DM.dmBitsPerPel, 24u);
+
+    r().FileFormat = 37;
+    Verify(0x4);
+    EXPECT_EQ(r().FileFormat, 20u);
+    r().FileFormat = 38;
+    Verify(0x4);
+    EXPECT_EQ(r().FileFormat, 38u);
+}
+
+TEST_F(VerifyTest, TheCachedListIsRebuiltOnlyWhenAsked) {
+    Verify();
+    const int code = papers::AddPaper(record(), W("Label"), 1000, 500, 1);
+    ASSERT_EQ(code, 277);
+    r().DM.dmPaperSize = static_cast<std::int16_t>(code);
+    r().DM.dmPaperWidth = 700;
+    Verify(0, 0);
+    EXPECT_EQ(r().DM.dmPaperSize, 256);
+    EXPECT_EQ(r().DM.dmPaperWidth, 700);
+
+    r().DM.dmPaperSize = static_cast<std::int16_t>(code);
+    Verify(0, 1);
+    EXPECT_EQ(r().DM.dmPaperSize, 277);
+    EXPECT_EQ(r().DM.dmPaperWidth, 1000);
+    EXPECT_EQ(r().DM.dmPaperLength, 500);
+}
+
+TEST_F(VerifyTest, ANullRecordChangesNothingAndTheLastErrorStays) {
+    SetLastErrorValue(183);
+    VerifyDevModeRange(printer(), nullptr, 1, 0);
+    Verify();
+    EXPECT_EQ(LastErrorValue(), 183u);
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/win32api.h"
 #include "support/temp_dir.h"
+#include "support/wine.h"
 
 namespace {
 
@@ -24,14 +25,7 @@ WString Z(const WCHAR (&text)[N]) {
 // lines dropped, line ends made CRLF, new keys after a section's comments,
 // trailing blanks of a value kept) where Windows edits the file in place;
 // checks of the exact bytes follow Windows and are left out under Wine.
-bool UnderWine() {
-#if defined(_WIN32)
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-#else
-    return false;
-#endif
-}
+using nw::test::UnderWine;
 
 class ProfileTest : public ::testing::Test {
 protected:

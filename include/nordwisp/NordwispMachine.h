@@ -44,6 +44,16 @@ NW_EXPORT uint32_t NordwispMachine_AddPrinter(const NWCHAR* printerName, const N
 NW_EXPORT uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverName,
                                                    const NWCHAR* portName, int nordwispRecord) NW_NOEXCEPT;
 
+/* Queues a job on a printer, as an application printing a document would:
+ * submitted now from this computer by userName (null: the current user),
+ * totalPages pages, none printed, priority 1, no status text. Its identifier
+ * goes to *jobId when jobId is not null. Returns 0 or a Win32 error (1801
+ * for an unknown printer, 87 for a null document, 5 without administrator
+ * membership). */
+NW_EXPORT uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NWCHAR* documentName,
+                                             const NWCHAR* userName, uint32_t totalPages,
+                                             uint32_t* jobId) NW_NOEXCEPT;
+
 /* The hosted GlobalFree and GlobalSize for blocks the library hands out
  * (records, printer lists): the library's machine is not the caller's. */
 NW_EXPORT void NordwispMachine_FreeBlock(void* block) NW_NOEXCEPT;

@@ -87,6 +87,9 @@ inline constexpr auto PrinterFlags = NW_RECORD_FIELD(std::uint32_t, PrinterFlags
 inline constexpr auto Manufacturer = NW_RECORD_TEXT(Manufacturer);
 inline constexpr auto OutputDirectory = NW_RECORD_TEXT(OutputDirectory);
 inline constexpr auto AnnotationText = NW_RECORD_TEXT(AnnotationText);
+inline constexpr auto FileGenerationMethod = NW_RECORD_FIELD(std::uint32_t, FileGenerationMethod);
+// With file-generation method 7 this field holds the custom file-name template.
+inline constexpr auto ImageFileName = NW_RECORD_TEXT(ImageFileName);
 
 // Options bit: PackedResolution is recomputed on save.
 inline constexpr std::uint32_t kOptionPackedResolution = 0x1000000u;

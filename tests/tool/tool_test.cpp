@@ -144,4 +144,40 @@ TEST(ToolTest, MachineInitNeedsAdministratorMembership) {
     EXPECT_NE(run.err.find("access denied"), std::string::npos) << run.err;
 }
 
+TEST(ToolTest, JobsSubmitListControlAndRefuse) {
+    ToolRun run = Tool("jobs 'Nordwisp Printer'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "No jobs queued on \"Nordwisp Printer\"\n");
+    run = Tool("jobs 'Nordwisp Printer' submit 'Annual report.pdf' --pages 12");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "Submitted job 1 to \"Nordwisp Printer\"\n");
+    ASSERT_EQ(Tool("jobs 'Nordwisp Printer' submit Invoice").code, 0);
+    run = Tool("jobs 'Nordwisp Printer' pause 2");
+    EXPECT_EQ(run.out, "Paused job 2 on \"Nordwisp Printer\"\n");
+    run = Tool("jobs 'Nordwisp Printer'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::size_t header = run.out.find("ID");
+    const std::size_t first = run.out.find("\n1 ");
+    const std::size_t second = run.out.find("\n2 ");
+    ASSERT_EQ(header, 0u) << run.out;
+    ASSERT_NE(first, std::string::npos) << run.out;
+    ASSERT_NE(second, std::string::npos) << run.out;
+    const std::string firstLine = run.out.substr(first + 1, second - first - 1);
+    const std::string secondLine = run.out.substr(second + 1);
+    EXPECT_NE(firstLine.find(" queued "), std::string::npos) << firstLine;
+    EXPECT_NE(firstLine.find(" 0/12 "), std::string::npos) << firstLine;
+    EXPECT_NE(firstLine.find("Annual report.pdf"), std::string::npos) << firstLine;
+    EXPECT_NE(secondLine.find(" paused "), std::string::npos) << secondLine;
+    ASSERT_EQ(Tool("jobs 'Nordwisp Printer' delete 1").code, 0);
+    run = Tool("jobs 'Nordwisp Printer' delete 1");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot delete job 1 on \"Nordwisp Printer\": an argument is not valid (87)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Tool("jobs 'No Such Printer'").code, 1);
+    EXPECT_EQ(Tool("jobs 'Nordwisp Printer' cancel 2").code, 2);
+    EXPECT_EQ(Tool("jobs 'Nordwisp Printer' pause two").code, 2);
+    EXPECT_EQ(Tool("jobs 'Nordwisp Printer' resume").code, 2);
+}
+
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/handles.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/spooler.h"
+#include "platform/hosted/spooler_jobs.h"
 #include "platform/hosted/spooler_store.h"
 
 namespace nw::hosted {
@@ -358,6 +359,21 @@ DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver
             return error;
     Bytes record = nordwispRecord ? NordwispRecord(name, 0) : PublicRecord(name);
     return AddPrinterKey(name, driver, port.empty() ? kOtherDefaultPort : port, record);
+}
+
+DWORD SubmitJob(std::u16string_view printer, std::u16string_view document, std::u16string_view user,
+                DWORD totalPages, DWORD* jobId) {
+    if (!spooler::PrinterExists(printer)) return ERROR_INVALID_PRINTER_NAME;
+    // The queue lives in the machine's hive, which only administrators change.
+    if (!CurrentIdentity().administrator) return ERROR_ACCESS_DENIED;
+    spooler::Job job;
+    job.document = std::u16string(document);
+    job.user = user.empty() ? CurrentIdentity().userName : std::u16string(user);
+    job.datatype = u"RAW";
+    job.totalPages = totalPages;
+    if (DWORD error = spooler::AddJob(printer, job); error != ERROR_SUCCESS) return error;
+    if (jobId) *jobId = job.id;
+    return ERROR_SUCCESS;
 }
 
 }  // namespace nw::hosted

@@ -30,4 +30,10 @@ DWORD ProvisionNordwispPrinter(std::u16string_view name, std::u16string_view por
 DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver, std::u16string_view port,
                             bool nordwispRecord);
 
+// Queues a job on a printer as an application printing a document would:
+// submitted now by user (empty: the current user), "RAW" data, priority 1,
+// none of its pages printed. 0 or a Win32 error; *jobId gets its identifier.
+DWORD SubmitJob(std::u16string_view printer, std::u16string_view document, std::u16string_view user,
+                DWORD totalPages, DWORD* jobId);
+
 }  // namespace nw::hosted

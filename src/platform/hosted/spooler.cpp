@@ -1,6 +1,7 @@
 // The hosted print spooler: printer handles, printer information levels 2,
-// 8 and 9, enumeration and the driver's files. Printers live in the registry
+// 8 and 9, enumeration, the driver's files and the job queues. Printers live in the registry
 // where Windows keeps them (see spooler.h).
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "platform/handles.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/spooler.h"
+#include "platform/hosted/spooler_jobs.h"
 #include "platform/hosted/spooler_store.h"
 #include "platform/win32api.h"
 
@@ -60,6 +62,7 @@ struct PrinterModel {
     std::array<std::optional<std::u16string>, std::size(kInfo2Texts)> texts;
     std::array<DWORD, std::size(kInfo2Numbers)> numbers{};
     std::optional<Bytes> devmode;
+    DWORD jobs = 0;
 };
 
 PrinterModel LoadModel(const std::u16string& name) {
@@ -71,6 +74,7 @@ PrinterModel LoadModel(const std::u16string& name) {
     for (std::size_t i = 0; i < std::size(kInfo2Numbers); ++i)
         model.numbers[i] = ReadDword(HKEY_LOCAL_MACHINE, path, kInfo2Numbers[i].value).value_or(0);
     model.devmode = ReadGlobalDevMode(name);
+    model.jobs = CountJobs(name);
     return model;
 }
 
@@ -132,6 +136,7 @@ PRINTER_INFO_2W FillInfo2(const PrinterModel& model, InfoWriter& writer) {
     for (std::size_t i = 0; i < std::size(kInfo2Numbers); ++i)
         PutMember(info, kInfo2Numbers[i].offset, model.numbers[i]);
     info.pDevMode = writer.DevMode(model.devmode);
+    info.cJobs = model.jobs;
     return info;
 }
 
@@ -146,6 +151,8 @@ BOOL ReturnInfo(LPBYTE buffer, DWORD bufferSize, LPDWORD needed, Fill&& fill) {
     InfoWriter measure(nullptr, 0);
     fill(measure, nullptr);
     *needed = static_cast<DWORD>(measure.Used());
+    // Nothing to return (an empty enumeration) needs no buffer.
+    if (*needed == 0) return TRUE;
     if (buffer == nullptr || bufferSize < *needed) {
         ::SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
@@ -420,4 +427,67 @@ BOOL GetPrinterDriverDirectoryW(LPWSTR server, LPWSTR environment, DWORD level, 
         data.Text(std::u16string(kDriverDirectory));
         writer = data;
     });
+}
+
+BOOL EnumJobsW(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level, LPBYTE buffer, DWORD bufferSize,
+               LPDWORD needed, LPDWORD returned) {
+    if (returned == nullptr || needed == nullptr) {
+        ::SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *returned = 0;
+    auto opened = FindHandle(printer);
+    if (!opened) return FALSE;
+    if (level != 1) {
+        ::SetLastError(ERROR_INVALID_LEVEL);
+        return FALSE;
+    }
+    const std::vector<Job> queue = ReadJobs(opened->name);
+    // Positions firstJob .. firstJob + jobCount - 1 (zero-based), as far as the queue goes.
+    const std::size_t first = std::min<std::size_t>(firstJob, queue.size());
+    const std::size_t count = std::min<std::size_t>(jobCount, queue.size() - first);
+    const std::optional<std::u16string> printerName = opened->name;
+    const BOOL ok = ReturnInfo(buffer, bufferSize, needed, [&](InfoWriter& writer, LPBYTE out) {
+        InfoWriter data(out, count * sizeof(JOB_INFO_1W));
+        for (std::size_t i = 0; i < count; ++i) {
+            const Job& job = queue[first + i];
+            JOB_INFO_1W info{};
+            info.JobId = job.id;
+            info.pPrinterName = data.Text(printerName);
+            info.pMachineName = data.Text(job.machine);
+            info.pUserName = data.Text(job.user);
+            info.pDocument = data.Text(job.document);
+            info.pDatatype = data.Text(job.datatype);
+            info.pStatus = data.Text(job.statusText);
+            info.Status = job.status;
+            info.Priority = job.priority;
+            info.Position = static_cast<DWORD>(first + i + 1);
+            info.TotalPages = job.totalPages;
+            info.PagesPrinted = job.pagesPrinted;
+            info.Submitted = job.submitted;
+            if (out) std::memcpy(out + i * sizeof info, &info, sizeof info);
+        }
+        writer = data;
+    });
+    if (ok) *returned = static_cast<DWORD>(count);
+    return ok;
+}
+
+BOOL SetJobW(HANDLE printer, DWORD jobId, DWORD level, LPBYTE job, DWORD command) {
+    auto opened = FindHandle(printer);
+    if (!opened) return FALSE;
+    // Levels 1 to 4 rewrite a job's description; only commands are offered.
+    if (level != 0) {
+        ::SetLastError(ERROR_INVALID_LEVEL);
+        return FALSE;
+    }
+    if (job != nullptr) {
+        ::SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const bool mayAdminister = (opened->granted & PRINTER_ACCESS_ADMINISTER) != 0;
+    const DWORD error = ApplyJobCommand(opened->name, jobId, command, mayAdminister);
+    if (error == ERROR_SUCCESS) return TRUE;
+    ::SetLastError(error);
+    return FALSE;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "nordwisp/NordwispDEVMODE.h"
+#include "platform/hosted/win32_kernel.h"
 #include "platform/hosted/win32_registry.h"
 
 // The public part of a device mode, laid out as Windows lays it out.
@@ -79,6 +80,32 @@ typedef HANDLE* LPHANDLE;
 #define ERROR_INVALID_ENVIRONMENT 1805L
 #define ERROR_PRINTER_ALREADY_EXISTS 1802L
 
+// Job status flags (JOB_INFO_1W Status).
+#define JOB_STATUS_PAUSED 0x00000001u
+#define JOB_STATUS_ERROR 0x00000002u
+#define JOB_STATUS_DELETING 0x00000004u
+#define JOB_STATUS_SPOOLING 0x00000008u
+#define JOB_STATUS_PRINTING 0x00000010u
+#define JOB_STATUS_OFFLINE 0x00000020u
+#define JOB_STATUS_PAPEROUT 0x00000040u
+#define JOB_STATUS_PRINTED 0x00000080u
+#define JOB_STATUS_DELETED 0x00000100u
+#define JOB_STATUS_BLOCKED_DEVQ 0x00000200u
+#define JOB_STATUS_USER_INTERVENTION 0x00000400u
+#define JOB_STATUS_RESTART 0x00000800u
+#define JOB_STATUS_COMPLETE 0x00001000u
+
+// SetJobW commands.
+#define JOB_CONTROL_PAUSE 1u
+#define JOB_CONTROL_RESUME 2u
+#define JOB_CONTROL_CANCEL 3u
+#define JOB_CONTROL_RESTART 4u
+#define JOB_CONTROL_DELETE 5u
+
+#define MIN_PRIORITY 1u
+#define MAX_PRIORITY 99u
+#define DEF_PRIORITY 1u
+
 typedef struct _PRINTER_DEFAULTSW {
     LPWSTR pDatatype;
     LPDEVMODEW pDevMode;
@@ -126,6 +153,22 @@ typedef struct _DRIVER_INFO_2W {
     LPWSTR pConfigFile;
 } DRIVER_INFO_2W, *PDRIVER_INFO_2W, *LPDRIVER_INFO_2W;
 
+typedef struct _JOB_INFO_1W {
+    DWORD JobId;
+    LPWSTR pPrinterName;
+    LPWSTR pMachineName;
+    LPWSTR pUserName;
+    LPWSTR pDocument;
+    LPWSTR pDatatype;
+    LPWSTR pStatus;
+    DWORD Status;
+    DWORD Priority;
+    DWORD Position;
+    DWORD TotalPages;
+    DWORD PagesPrinted;
+    SYSTEMTIME Submitted;
+} JOB_INFO_1W, *PJOB_INFO_1W, *LPJOB_INFO_1W;
+
 BOOL OpenPrinterW(LPWSTR printerName, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults);
 BOOL ClosePrinter(HANDLE printer);
 LONG DocumentPropertiesW(HWND window, HANDLE printer, LPWSTR deviceName, PDEVMODEW output, PDEVMODEW input,
@@ -138,3 +181,6 @@ BOOL GetPrinterDriverW(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE b
                        LPDWORD needed);
 BOOL GetPrinterDriverDirectoryW(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD bufferSize,
                                 LPDWORD needed);
+BOOL EnumJobsW(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level, LPBYTE buffer, DWORD bufferSize,
+               LPDWORD needed, LPDWORD returned);
+BOOL SetJobW(HANDLE printer, DWORD jobId, DWORD level, LPBYTE job, DWORD command);

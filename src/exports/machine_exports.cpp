@@ -47,6 +47,18 @@ uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR
     });
 }
 
+uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NWCHAR* documentName, const NWCHAR* userName,
+                                   uint32_t totalPages, uint32_t* jobId) noexcept {
+    if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
+    if (documentName == nullptr) return ERROR_INVALID_PARAMETER;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
+        DWORD id = 0;
+        const DWORD error = nw::hosted::SubmitJob(printerName, documentName, TextOrEmpty(userName), totalPages, &id);
+        if (error == ERROR_SUCCESS && jobId != nullptr) *jobId = id;
+        return error;
+    });
+}
+
 void NordwispMachine_FreeBlock(void* block) noexcept {
     if (block != nullptr) ::GlobalFree(block);
 }

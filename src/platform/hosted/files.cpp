@@ -283,11 +283,11 @@ bool FillFindData(const std::filesystem::path& path, std::u16string_view name, W
     return true;
 }
 
-HANDLE FindFirst(std::u16string_view path, WIN32_FIND_DATAW& data) {
-    std::size_t cut = path.size();
-    while (cut > 0 && !IsSeparator(path[cut - 1])) --cut;
-    std::u16string pattern(path.substr(cut));
-    std::u16string folder(path.substr(0, cut));
+HANDLE FindFirst(std::u16string_view searchPath, WIN32_FIND_DATAW& data) {
+    std::size_t cut = searchPath.size();
+    while (cut > 0 && !IsSeparator(searchPath[cut - 1])) --cut;
+    std::u16string pattern(searchPath.substr(cut));
+    std::u16string folder(searchPath.substr(0, cut));
     if (folder.empty() && IsDrivePath(pattern)) {  // "C:name"
         folder = pattern.substr(0, 2);
         pattern.erase(0, 2);

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/hosted/file_replace.h"
 #include "platform/hosted/machine.h"
 
 namespace nw::hosted {
@@ -144,22 +145,6 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Puts the new text in the file's place in one step. ext4 writes a file out
-// at once when it is renamed over another (hundreds of microseconds); when
-// the two names are exchanged instead and the old text is unlinked after,
-// it does not, and the swap is just as atomic.
-bool SwapIn(const std::filesystem::path& temp, const std::filesystem::path& path, bool existed) {
-    if (existed) {
-        if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
-            ::unlink(temp.c_str());
-            return true;
-        }
-        // File systems without the exchange take the plain rename.
-        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
-    }
-    return ::rename(temp.c_str(), path.c_str()) == 0;
-}
-
 // Writes the new text beside the file and swaps it in. A file that exists
 // keeps its permissions (as far as the umask allows). The new file stays
 // open in fd; st is its stat after the swap.
@@ -174,7 +159,7 @@ DWORD ReplaceFile(const std::filesystem::path& path, const std::string& bytes, c
     DWORD error = ERROR_SUCCESS;
     if (!WriteAll(file.get(), bytes)) {
         error = ErrorFromErrno(errno, ERROR_WRITE_FAULT);
-    } else if (!SwapIn(temp, path, old != nullptr)) {
+    } else if (!SwapIntoPlace(temp, path)) {
         error = ErrorFromErrno(errno, ERROR_WRITE_FAULT);
     }
     if (error != ERROR_SUCCESS) {

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/hosted/file_replace.h"
 #include "platform/hosted/registry_journal.h"
 #include "platform/hosted/registry_text.h"
 
@@ -153,8 +154,8 @@ LSTATUS ReadWholeFile(const std::filesystem::path& path, std::string& text, bool
     return ReadAt(fd.Get(), 0, static_cast<std::size_t>(info.st_size), text) ? ERROR_SUCCESS : ERROR_CANTREAD;
 }
 
-// Write beside, then rename over: a reader, or a crash, sees the old file or
-// the new one, never a part. The lock makes the fixed temporary name safe.
+// Write beside, then swap into place: a reader, or a crash, sees the old file
+// or the new one, never a part. The lock makes the fixed temporary name safe.
 LSTATUS ReplaceFile(const std::filesystem::path& path, std::string_view text) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
@@ -165,7 +166,7 @@ LSTATUS ReplaceFile(const std::filesystem::path& path, std::string_view text) {
         return ERROR_CANTWRITE;
     }
     ::close(fd.Release());
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!SwapIntoPlace(temporary, path)) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return FromErrno(error);

@@ -33,14 +33,14 @@ using namespace nw::settings;
     extern "C" int NW_API setName(NordwispDEVMODE* record, int value) noexcept {                            \
         return SetExport(record, row, value);                                                                \
     }
-// Text getter (record, buffer, size in bytes), setter (record, text) and
-// their ANSI forms.
-#define NW_TEXT(name, row)                                                                                \
+// Text getter (record, buffer, size), setter (record, text) and their ANSI
+// forms; the getter's size counts bytes, or characters for NW_TEXT_CHARS.
+#define NW_TEXT_WITH(name, row, getText)                                                                  \
     extern "C" int NW_API Get##name(const NordwispDEVMODE* record, NWCHAR* buffer, int* size) noexcept {  \
-        return GetTextExport(record, row, buffer, size);                                                  \
+        return getText(record, row, buffer, size);                                                        \
     }                                                                                                     \
     extern "C" int NW_API Get##name##A(const NordwispDEVMODE* record, char* buffer, int* size) noexcept { \
-        return GetTextAnsi(buffer, size, [&](NWCHAR* wide, int* bytes) { return Get##name(record, wide, bytes); }); \
+        return GetTextAnsi(buffer, size, [&](NWCHAR* wide, int* units) { return Get##name(record, wide, units); }); \
     }                                                                                                     \
     extern "C" int NW_API Set##name(NordwispDEVMODE* record, const NWCHAR* text) noexcept {               \
         return SetTextExport(record, row, text);                                                          \
@@ -48,21 +48,8 @@ using namespace nw::settings;
     extern "C" int NW_API Set##name##A(NordwispDEVMODE* record, const char* text) noexcept {              \
         return SetTextAnsi(text, [&](const NWCHAR* wide) { return Set##name(record, wide); });            \
     }
-
-// The same with the getter's size in characters.
-#define NW_TEXT_CHARS(name, row)                                                                          \
-    extern "C" int NW_API Get##name(const NordwispDEVMODE* record, NWCHAR* buffer, int* size) noexcept {  \
-        return GetTextCharsExport(record, row, buffer, size);                                             \
-    }                                                                                                     \
-    extern "C" int NW_API Get##name##A(const NordwispDEVMODE* record, char* buffer, int* size) noexcept { \
-        return GetTextAnsi(buffer, size, [&](NWCHAR* wide, int* chars) { return Get##name(record, wide, chars); }); \
-    }                                                                                                     \
-    extern "C" int NW_API Set##name(NordwispDEVMODE* record, const NWCHAR* text) noexcept {               \
-        return SetTextExport(record, row, text);                                                          \
-    }                                                                                                     \
-    extern "C" int NW_API Set##name##A(NordwispDEVMODE* record, const char* text) noexcept {              \
-        return SetTextAnsi(text, [&](const NWCHAR* wide) { return Set##name(record, wide); });            \
-    }
+#define NW_TEXT(name, row) NW_TEXT_WITH(name, row, GetTextExport)
+#define NW_TEXT_CHARS(name, row) NW_TEXT_WITH(name, row, GetTextCharsExport)
 
 // "%s\Application Starter"
 NW_TEXT(AppStarterExeName, app_starter::ExeName)

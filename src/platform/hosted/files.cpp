@@ -427,21 +427,31 @@ HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode, LPSEC
     }
 }
 
-BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPOVERLAPPED overlapped) {
-    if (bytesRead) *bytesRead = 0;
+// What ReadFile and WriteFile both check before a transfer: a file handle,
+// no overlapped I/O, a buffer when bytes are to move, and the access the
+// handle was opened with. Null (with the error set) when one fails.
+std::shared_ptr<FileObject> TransferTarget(HANDLE file, const void* buffer, DWORD count, LPOVERLAPPED overlapped,
+                                           bool FileObject::*access) {
     auto object = nw::hosted::Lookup<FileObject>(file);
     if (!object) {
         SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return nullptr;
     }
-    if (overlapped != nullptr || (buffer == nullptr && bytesToRead != 0)) {
+    if (overlapped != nullptr || (buffer == nullptr && count != 0)) {
         SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return nullptr;
     }
-    if (!object->read) {
+    if (!((*object).*access)) {
         SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
+        return nullptr;
     }
+    return object;
+}
+
+BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPOVERLAPPED overlapped) {
+    if (bytesRead) *bytesRead = 0;
+    auto object = TransferTarget(file, buffer, bytesToRead, overlapped, &FileObject::read);
+    if (!object) return FALSE;
     auto* bytes = static_cast<char*>(buffer);
     DWORD done = 0;
     while (done < bytesToRead) {
@@ -461,19 +471,8 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, 
 
 BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten, LPOVERLAPPED overlapped) {
     if (bytesWritten) *bytesWritten = 0;
-    auto object = nw::hosted::Lookup<FileObject>(file);
-    if (!object) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    if (overlapped != nullptr || (buffer == nullptr && bytesToWrite != 0)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (!object->write) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
+    auto object = TransferTarget(file, buffer, bytesToWrite, overlapped, &FileObject::write);
+    if (!object) return FALSE;
     const auto* bytes = static_cast<const char*>(buffer);
     DWORD done = 0;
     while (done < bytesToWrite) {

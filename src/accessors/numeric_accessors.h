@@ -6,10 +6,12 @@
 
 #include <cstdint>
 
-#include "accessors/field_bytes.h"
+#include "record/field_bytes.h"
 #include "frame/last_error.h"
 
 namespace nw::accessors {
+
+using record::FieldBytes;
 
 enum class SetRule : std::uint8_t {
     Store,         // low bytes stored unchecked

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "devmode/record.h"
+#include "record/record.h"
 
 namespace nw::accessors {
 

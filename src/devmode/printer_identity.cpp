@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "devmode/record.h"
+#include "record/record.h"
 #include "devmode/record_store.h"
 #include "platform/handles.h"
 

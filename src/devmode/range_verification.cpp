@@ -8,12 +8,12 @@
 #include "accessors/numeric_accessors.h"
 #include "accessors/page_geometry.h"
 #include "accessors/switch_accessors.h"
-#include "devmode/record.h"
+#include "record/record.h"
 #include "frame/last_error.h"
 #include "frame/trace.h"
 #include "papers/paper_list.h"
 #include "papers/paper_lock.h"
-#include "settings/messaging_session.h"
+#include "env/session.h"
 
 namespace nw {
 
@@ -303,7 +303,7 @@ void VerifyDevModeRange(HANDLE printer, NordwispDEVMODE* record, int forceReload
     CheckStartParamCodes(record);
     ApplyFormatRules(record);
 
-    settings::RefreshSessionID(record);
+    env::RefreshSessionID(record);
     SetLastErrorValue(lastError);
     Trace(W("< VerifyDevModeRange"));
 }

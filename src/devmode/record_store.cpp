@@ -5,7 +5,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "devmode/record.h"
+#include "record/record.h"
 #include "frame/last_error.h"
 #include "platform/handles.h"
 

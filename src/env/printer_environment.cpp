@@ -17,14 +17,8 @@ constexpr std::size_t kBudget = kExpandedCapacity - 1;
 // A printer variable is read with a 520-byte limit.
 constexpr DWORD kPrinterValueBytes = 520;
 
-// Both looked up by name, as the system may lack them.
+// Looked up by name, as the system may lack it.
 using ExpandForUserFn = BOOL(WINAPI*)(HANDLE token, LPCWSTR source, LPWSTR destination, DWORD size);
-using SessionOfProcessFn = BOOL(WINAPI*)(DWORD processId, DWORD* sessionId);
-
-template <class Fn>
-Fn ProcAs(FARPROC proc) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
-}
 
 enum class Lookup {
     Missing,  // neither the printer nor the user knows it
@@ -74,8 +68,7 @@ private:
                 return false;
             userenv_.reset(::LoadLibraryW(W("Userenv.dll")));
             if (!userenv_) return false;
-            if (const FARPROC proc = ::GetProcAddress(userenv_.get(), "ExpandEnvironmentStringsForUserW"))
-                expand_ = ProcAs<ExpandForUserFn>(proc);
+            expand_ = ModuleFunction<ExpandForUserFn>(userenv_.get(), "ExpandEnvironmentStringsForUserW");
         }
         return token_ && expand_ != nullptr;
     }
@@ -155,16 +148,6 @@ int ExpandVariables(const NordwispDEVMODE* record, const WCHAR* input, WCHAR* ou
     }
     std::memcpy(output, expanded.data(), expanded.size() * sizeof(WCHAR));
     return resolved ? 1 : 0;
-}
-
-DWORD WindowsSessionID() noexcept {
-    const HMODULE kernel = ::GetModuleHandleW(W("KERNEL32.DLL"));
-    if (kernel == nullptr) return 0;
-    const FARPROC proc = ::GetProcAddress(kernel, "ProcessIdToSessionId");
-    if (proc == nullptr) return 0;
-    DWORD session = 0;
-    if (!ProcAs<SessionOfProcessFn>(proc)(::GetCurrentProcessId(), &session)) return 0;
-    return session;
 }
 
 }  // namespace nw::env

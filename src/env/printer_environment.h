@@ -1,5 +1,4 @@
-// Per-printer environment variables for file names, and the caller's Windows
-// session.
+// Per-printer environment variables for file names.
 #pragma once
 
 #include <cstddef>
@@ -19,8 +18,5 @@ inline constexpr std::size_t kExpandedCapacity = 260;
 // was resolved; 0 when one stayed as written, and for a missing record,
 // input or output or an empty input. Pieces that do not fit are dropped.
 int ExpandVariables(const NordwispDEVMODE* record, const WCHAR* input, WCHAR* output);
-
-// The Windows session of the current process; 0 when it cannot be told.
-DWORD WindowsSessionID() noexcept;
 
 }  // namespace nw::env

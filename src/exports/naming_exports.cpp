@@ -1,6 +1,6 @@
 // Exports of the custom file-name template: each builds a FileNameGenerator
 // on the stack for one validation and discards it.
-#include "devmode/record.h"
+#include "record/record.h"
 #include "frame/ansi.h"
 #include "frame/export_frame.h"
 #include "naming/file_name_generator.h"

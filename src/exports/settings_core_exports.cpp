@@ -2,6 +2,7 @@
 // session. The session members leave an earlier last error in place.
 #include "accessors/text_accessors.h"
 #include "env/printer_environment.h"
+#include "env/session.h"
 #include "frame/ansi.h"
 #include "frame/export_frame.h"
 #include "nordwisp/NordwispDEVMODE.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "devmode/record.h"
+#include "record/record.h"
 #include "frame/trace.h"
 #include "platform/handles.h"
 #include "settings/key_path.h"

@@ -6,7 +6,7 @@
 
 #include "accessors/numeric_accessors.h"
 #include "accessors/page_geometry.h"
-#include "devmode/record.h"
+#include "record/record.h"
 #include "frame/last_error.h"
 #include "papers/paper_list.h"
 #include "platform/handles.h"

@@ -70,4 +70,12 @@ using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using PrinterHandle = UniqueHandle<HANDLE, PrinterTraits>;
 
+// A module's function looked up by name, as its own type; null when the
+// module or the function is missing.
+template <class Fn>
+Fn ModuleFunction(HMODULE module, const char* name) {
+    const FARPROC proc = module != nullptr ? ::GetProcAddress(module, name) : nullptr;
+    return proc != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc)) : nullptr;
+}
+
 }  // namespace nw

@@ -3,8 +3,7 @@
 #include <cstdint>
 
 #include "accessors/text_accessors.h"
-#include "devmode/record.h"
-#include "env/printer_environment.h"
+#include "record/record.h"
 #include "settings/key_path.h"
 #include "settings/registry_families.h"
 #include "settings/registry_primitives.h"
@@ -45,11 +44,6 @@ int ReadSessionID(const NordwispDEVMODE* record) {
 int WriteSessionID(NordwispDEVMODE* record, int id) {
     kSessionID.Set(record, static_cast<std::uint32_t>(id));
     return WritePrinterDword(record, kVendorKey, kMessagingKey, kInterfaceId, static_cast<DWORD>(id));
-}
-
-int RefreshSessionID(NordwispDEVMODE* record) {
-    if (!UsesWindowsSessionID(record)) return 1;
-    return WriteSessionID(record, static_cast<int>(env::WindowsSessionID()));
 }
 
 const WCHAR* ReadInterfaceName(NordwispDEVMODE* record) {

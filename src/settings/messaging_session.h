@@ -23,12 +23,6 @@ int ReadSessionID(const NordwispDEVMODE* record);
 // Sets the record's SessionID, then the registry value; the write's result.
 int WriteSessionID(NordwispDEVMODE* record, int id);
 
-// Range verification runs this for every record: when the printer takes its
-// identifier from the Windows session, the caller's session becomes the
-// record's SessionID and the printer's "Messaging Interface ID". 1 when
-// nothing was to be done, else the registry write's result.
-int RefreshSessionID(NordwispDEVMODE* record);
-
 // The printer's "Messaging Interface Name", copied into the record's
 // InterfaceName when present; the record's field either way.
 const WCHAR* ReadInterfaceName(NordwispDEVMODE* record);

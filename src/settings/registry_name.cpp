@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "devmode/record.h"
+#include "record/record.h"
 #include "platform/handles.h"
 #include "settings/key_path.h"
 #include "settings/registry_primitives.h"
@@ -48,11 +48,9 @@ bool ContainsIgnoringCase(WStringView text, WStringView lowerWord) {
 
 PackageState DetectPackage() {
     PackageState state;
-    const HMODULE kernel = ::GetModuleHandleW(W("kernel32.dll"));
-    if (kernel == nullptr) return state;
-    const FARPROC proc = ::GetProcAddress(kernel, "GetCurrentPackageFullName");
-    if (proc == nullptr) return state;
-    const auto fullName = reinterpret_cast<PackageFullNameFn>(reinterpret_cast<void (*)()>(proc));
+    const auto fullName =
+        ModuleFunction<PackageFullNameFn>(::GetModuleHandleW(W("kernel32.dll")), "GetCurrentPackageFullName");
+    if (fullName == nullptr) return state;
     UINT32 length = 0;
     if (fullName(&length, nullptr) != ERROR_INSUFFICIENT_BUFFER) return state;
     std::vector<WCHAR> buffer(static_cast<std::size_t>(length) + 1, 0);

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "devmode/record.h"
+#include "record/record.h"
 #include "platform/handles.h"
 #include "settings/password_scrambling.h"
 #include "settings/registry_primitives.h"

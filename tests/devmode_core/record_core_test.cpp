@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "devmode/record.h"
+#include "record/record.h"
 #include "devmode/record_store.h"
 #include "frame/last_error.h"
 #include "platform/handles.h"

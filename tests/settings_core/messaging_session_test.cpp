@@ -1,6 +1,7 @@
 // The session refresh that range verification runs for every record.
 #include <gtest/gtest.h>
 
+#include "env/session.h"
 #include "platform/hosted/machine.h"
 #include "settings/messaging_session.h"
 #include "settings_core/registry_fixture.h"
@@ -30,20 +31,20 @@ TEST(SessionRefresh, WindowsSessionBecomesRecordAndRegistryIdentifier) {
     std::memcpy(reinterpret_cast<std::uint8_t*>(&record) + 4452, "\x09\0\0\0", 4);
 
     // Switch missing: nothing happens.
-    EXPECT_EQ(settings::RefreshSessionID(&record), 1);
+    EXPECT_EQ(env::RefreshSessionID(&record), 1);
     EXPECT_EQ(SessionField(record), 9u);
     EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID")));
 
     // Any case of "yes" turns it on.
     WriteRaw(HKEY_CURRENT_USER, kMessaging, W("Use Windows Session ID"), REG_SZ, TextBytes(W("yEs")));
-    EXPECT_EQ(settings::RefreshSessionID(&record), 1);
+    EXPECT_EQ(env::RefreshSessionID(&record), 1);
     EXPECT_EQ(SessionField(record), 5u);
     EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID"))->bytes, DwordBytes(5));
 
     // "No" (or anything but yes) leaves both alone.
     WriteRaw(HKEY_CURRENT_USER, kMessaging, W("Use Windows Session ID"), REG_SZ, TextBytes(W("Yes please")));
     RunInSession(6);
-    EXPECT_EQ(settings::RefreshSessionID(&record), 1);
+    EXPECT_EQ(env::RefreshSessionID(&record), 1);
     EXPECT_EQ(SessionField(record), 5u);
     EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID"))->bytes, DwordBytes(5));
 }

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <utility>
 
-#include "devmode/record.h"
+#include "record/record.h"
 
-namespace nw::accessors {
+namespace nw::record {
 
 struct FieldBytes {
     std::size_t offset;
@@ -18,7 +18,7 @@ struct FieldBytes {
 
     // Zero-extended, or sign-extended for the signed header fields.
     std::int32_t Read(const NordwispDEVMODE* record) const {
-        const std::uint8_t* p = record::Bytes(record) + offset;
+        const std::uint8_t* p = Bytes(record) + offset;
         switch (width) {
             case 1: {
                 std::uint8_t v = *p;
@@ -42,7 +42,7 @@ struct FieldBytes {
     }
     // Stores the low bytes of the value.
     void Write(NordwispDEVMODE* record, std::uint32_t value) const {
-        std::uint8_t* p = record::Bytes(record) + offset;
+        std::uint8_t* p = Bytes(record) + offset;
         switch (width) {
             case 1: *p = static_cast<std::uint8_t>(value); break;
             case 2: {
@@ -56,10 +56,10 @@ struct FieldBytes {
 };
 
 #define NW_FIELD_BYTES(member)                                                              \
-    ::nw::accessors::FieldBytes{offsetof(NordwispDEVMODE, member),                          \
+    ::nw::record::FieldBytes{offsetof(NordwispDEVMODE, member),                          \
                                 sizeof(std::declval<NordwispDEVMODE&>().member), false}
 #define NW_SIGNED_FIELD_BYTES(member)                                                       \
-    ::nw::accessors::FieldBytes{offsetof(NordwispDEVMODE, member),                          \
+    ::nw::record::FieldBytes{offsetof(NordwispDEVMODE, member),                          \
                                 sizeof(std::declval<NordwispDEVMODE&>().member), true}
 
-}  // namespace nw::accessors
+}  // namespace nw::record

@@ -926,8 +926,10 @@ NW_EXPORT int NW_API GetDriverVersion(const NordwispDEVMODE* record) NW_NOEXCEPT
  * characters instead); it returns 1 for any record, also for a null text
  * (which changes nothing), and 0 for a null record.
  * GetXA converts the text into the caller's buffer of *size bytes: 1 when it
- * fits, else 0 with *size raised to the bytes needed. SetXA converts at most
- * 259 ANSI characters and calls SetX. */
+ * fits, else 0 with *size raised to the bytes needed. For a null record every
+ * GetXA returns 0 (last error -1000) and leaves buffer and size alone, even
+ * where GetX answers an empty text: the empty text is no success. SetXA
+ * converts at most 259 ANSI characters and calls SetX. */
 
 /* Paths and names of 259 characters at most; the setters take the text first. */
 NW_EXPORT const NWCHAR* NW_API GetApplicationPath(const NordwispDEVMODE* record) NW_NOEXCEPT;
@@ -994,7 +996,16 @@ NW_EXPORT int NW_API SetAnnotationSeparatorA(NordwispDEVMODE* record, const char
  * Each setter takes the value first, changes only its own field and returns
  * 1, or 0 for a null record; each getter returns -1000 for a null record.
  * Orientation, paper size, length and width (tenths of a millimetre) are the
- * DEVMODEW fields, stored unchecked. */
+ * DEVMODEW fields, stored unchecked.
+ * When a settings file or profile is applied, the record is brought into
+ * the printer's ranges. The paper width and length (dmPaperWidth and
+ * dmPaperLength times dmScale / 100) are then stored together under one
+ * dmScale: 100 when both are below 32767, else 1000 with both in
+ * millimetres. Storing them one after the other with a scale each would
+ * leave the first ten times too small. A width outside 1..327660 becomes
+ * 2159 and a length outside it 2794 (Letter): a record whose length reads
+ * 400000 ends with dmPaperLength 2794 and dmScale 100 when its width is
+ * below 32767, or dmPaperLength 279 and dmScale 1000 beside a wider width. */
 NW_EXPORT int NW_API GetOrientation(const NordwispDEVMODE* record) NW_NOEXCEPT;
 NW_EXPORT int NW_API SetOrientation(int value, NordwispDEVMODE* record) NW_NOEXCEPT;
 NW_EXPORT int NW_API GetPaperSize(const NordwispDEVMODE* record) NW_NOEXCEPT;
@@ -1028,7 +1039,9 @@ NW_EXPORT int NW_API GetBitsPerPixel(const NordwispDEVMODE* record) NW_NOEXCEPT;
 /* ---- File-name templates ---------------------------------------------
  * A custom template such as "<<DOCNAME>><<NONE>>.<<ORIGINAL>>" names the
  * output files when the file-generation method is 7; it is kept in the
- * record's ImageFileName field. */
+ * record's ImageFileName field. When a generated name collides with an
+ * existing file, the collision number goes before the last dot of the file
+ * name ("report(1).pdf"), so the extension stays last. */
 
 /* 0 for a valid template, else a code from 120 to 139 saying what is wrong
  * (0 with last error -1000 for a null record). A null template counts as
@@ -1044,8 +1057,10 @@ NW_EXPORT const NWCHAR* NW_API GetCustomFilenameTemplate(const NordwispDEVMODE* 
 
 /* ---- Loading, saving and releasing records --------------------------- */
 /* A record is one fixed global-memory block that belongs to the caller
- * until ReleaseNordwispDEVMODE. Savers return 1 on success, 0 on failure;
- * they store -1000 for a null record and 1801 for a null printer name. */
+ * until ReleaseNordwispDEVMODE. It is at least NW_DEVMODE_SIZE bytes, also
+ * for another driver's printer whose record is shorter, so no accessor
+ * reads past it. Savers return 1 on success, 0 on failure; they store
+ * -1000 for a null record and 1801 for a null printer name. */
 
 /* The current user's record of the printer, or null (1801 for a null name,
  * else the spooler's error). */
@@ -1056,7 +1071,12 @@ NW_EXPORT NordwispDEVMODE* NW_API LoadNordwispDEVMODEA(const char* printerName) 
 /* Frees a loaded record; null is ignored. */
 NW_EXPORT void NW_API ReleaseNordwispDEVMODE(NordwispDEVMODE* record) NW_NOEXCEPT;
 /* Stores the record as the current user's default. The record is updated
- * in place with what the driver merged. */
+ * in place with what the driver merged, except OutputDirectory and
+ * AnnotationText, which come back byte for byte (what follows their
+ * terminator included). The installation fields PrinterType, PrinterID
+ * and PrinterFlags are carried over from the stored record only when both
+ * records have dmSize 220 and dmDriverExtra 6659, since their offsets
+ * depend on both. */
 NW_EXPORT int NW_API SaveNordwispDEVMODE(const NWCHAR* printerName, NordwispDEVMODE* record) NW_NOEXCEPT;
 NW_EXPORT int NW_API SaveNordwispDEVMODEA(const char* printerName, NordwispDEVMODE* record) NW_NOEXCEPT;
 /* Stores the record as the printer's global default (administrators only). */
@@ -1118,9 +1138,12 @@ NW_EXPORT int NW_API SetInterfaceNameA(const char* text, NordwispDEVMODE* record
  * characters (520 bytes) that is zero-filled first; the text gets at most
  * 259 of them. A name is looked up among the printer's variables (values of
  * its "EnvVars" key), then in the environment of the user the calling
- * thread impersonates. A reference found nowhere stays as written; a piece
- * that does not fit is dropped. 1 when every reference was resolved, else 0
- * (also for a null or empty input or a null output). */
+ * thread impersonates. A printer variable too long to read (over 259
+ * characters) counts as missing there. A reference found nowhere, or whose
+ * user value fails to expand (for lack of room too), stays as written, so a
+ * shortened path never passes for a resolved one. A found value that does
+ * not fit the output is dropped. 1 when every reference was resolved, else
+ * 0 (also for a null or empty input or a null output). */
 NW_EXPORT int NW_API ExpandPrinterVariables(const NordwispDEVMODE* record, const NWCHAR* input,
                                             NWCHAR* output) NW_NOEXCEPT;
 /* The Windows session of the calling process, 0 when unknown. */
@@ -1847,7 +1870,12 @@ NW_EXPORT int NW_API SetUseDirectoryFromClient(NordwispDEVMODE* record, int valu
  * at most 32 characters, not the character U+007F. SMTP ("Email Settings"
  * "SMTP Password"): at most 162 characters up to U+00FF; the getter needs
  * a buffer. SharePoint ("SharePoint Settings" "SharePoint Pass"): at most
- * 259 characters up to U+00FF. */
+ * 259 characters up to U+00FF.
+ * Each setter refuses (0, nothing written) what the stored form cannot
+ * carry rather than store something else: a PDF password holding U+007F
+ * would scramble to a terminator; the SMTP reader returns at most 162
+ * characters from its 650 bytes; the hex forms hold one byte a character
+ * (characters below 0x10 are written as two digits too). */
 NW_EXPORT int NW_API GetPdfOwnerPassword(const NordwispDEVMODE* record, NWCHAR* buffer, int* size) NW_NOEXCEPT;
 NW_EXPORT int NW_API GetPdfOwnerPasswordA(const NordwispDEVMODE* record, char* buffer, int* size) NW_NOEXCEPT;
 NW_EXPORT int NW_API SetPdfOwnerPassword(NordwispDEVMODE* record, const NWCHAR* text) NW_NOEXCEPT;

@@ -54,7 +54,10 @@ int SetText(NordwispDEVMODE* record, const Text& row, const WCHAR* text) noexcep
 
 int GetTextAnsi(const NordwispDEVMODE* record, const Text& row, char* buffer, int* size) noexcept {
     const WCHAR* text = GetText(record, row);
-    if (text == nullptr || record == nullptr || row.field.Length(record) < row.field.capacity)
+    // A null record is a failure for every ANSI getter, whatever text its
+    // wide twin answers: the buffer and the size stay as they were.
+    if (record == nullptr) return 0;
+    if (text == nullptr || row.field.Length(record) < row.field.capacity)
         return WideToAnsiBuffer(text, buffer, size);
     // A field without its terminator (a damaged record): convert the field
     // alone rather than read on past it.

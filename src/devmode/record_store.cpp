@@ -143,8 +143,9 @@ int SaveRecord(const WCHAR* printerName, NordwispDEVMODE* record, RecordStore st
 
     CarryInstallationFields(reinterpret_cast<const NordwispDEVMODE*>(DevModeOf(block, saver.devmodeMember)), record);
 
-    const WString outputDirectory = record::OutputDirectory.Get(record);
-    const WString annotationText = record::AnnotationText.Get(record);
+    // Kept as bytes, so what follows a terminator survives the merge too.
+    const auto outputDirectory = record::OutputDirectory.RawBytes(record);
+    const auto annotationText = record::AnnotationText.RawBytes(record);
 
     auto* devmode = reinterpret_cast<DEVMODEW*>(record);
     std::memcpy(static_cast<std::uint8_t*>(block.get()) + saver.devmodeMember, &devmode, sizeof devmode);
@@ -154,8 +155,8 @@ int SaveRecord(const WCHAR* printerName, NordwispDEVMODE* record, RecordStore st
         return 0;
     }
     // The driver's merge must not change these two.
-    record::OutputDirectory.Set(record, outputDirectory);
-    record::AnnotationText.Set(record, annotationText);
+    record::OutputDirectory.SetRawBytes(record, outputDirectory);
+    record::AnnotationText.SetRawBytes(record, annotationText);
 
     if (!::SetPrinterW(printer.get(), saver.level, static_cast<LPBYTE>(block.get()), 0)) {
         StoreSystemError();

@@ -21,9 +21,8 @@ constexpr DWORD kPrinterValueBytes = 520;
 using ExpandForUserFn = BOOL(WINAPI*)(HANDLE token, LPCWSTR source, LPWSTR destination, DWORD size);
 
 enum class Lookup {
-    Missing,  // neither the printer nor the user knows it
+    Missing,  // neither the printer nor the user gives a value: kept as written
     Found,
-    TooLong,  // known, but longer than any output could hold: dropped
 };
 
 // Where a reference's value comes from: the printer's variables, then the
@@ -43,7 +42,7 @@ public:
             value.assign(text, settings::BoundedLength(text, kPrinterValueBytes / sizeof(WCHAR)));
             return Lookup::Found;
         }
-        if (size > kPrinterValueBytes) return Lookup::TooLong;
+        // A printer variable too long to read counts as missing.
         return FromUser(valueName, value);
     }
 
@@ -53,8 +52,10 @@ private:
         if (name.find(W('%')) != WString::npos || !OpenUser()) return Lookup::Missing;
         const WString reference = W("%") + name + W("%");
         WCHAR expanded[kExpandedCapacity] = {};
+        // A failed expansion, for lack of room too, leaves the reference as
+        // written: a shortened path must not pass for a resolved one.
         if (!expand_(token_.get(), reference.c_str(), expanded, static_cast<DWORD>(kExpandedCapacity)))
-            return ::GetLastError() == ERROR_INSUFFICIENT_BUFFER ? Lookup::TooLong : Lookup::Missing;
+            return Lookup::Missing;
         value.assign(expanded, settings::BoundedLength(expanded, kExpandedCapacity));
         // An unknown variable comes back as written.
         return value == reference ? Lookup::Missing : Lookup::Found;
@@ -122,7 +123,6 @@ WString ExpandPass(WStringView input, const Syntax& syntax, Resolver& resolver, 
         const std::size_t next = close == WStringView::npos ? input.size() : close + syntax.close.size();
         switch (resolver.Resolve(input.substr(nameStart, nameEnd - nameStart), value)) {
             case Lookup::Found: out.Append(value); break;
-            case Lookup::TooLong: break;
             case Lookup::Missing:
                 out.Append(input.substr(at, next - at));
                 resolved = false;

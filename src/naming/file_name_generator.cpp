@@ -386,8 +386,8 @@ DWORD FileNameGenerator::Generate(WCHAR* output, std::size_t outputSize, const W
                 InsertCollisionNumber(name, extension_[0] != 0, attempt);
             }
         }
-        // No directory given is not an unusable one.
-        if (!directory_.empty() && !DirectoryExists(directory_)) status_ = kDirectoryUnusable;
+        // An empty directory names no folder, so it does not exist either.
+        if (!DirectoryExists(directory_)) status_ = kDirectoryUnusable;
     }
     CopyOut(name, output, outputSize);
     return status_;

@@ -37,8 +37,9 @@ int ReadResolutionFromRegistry(ResolutionEntry& entry, const NordwispDEVMODE* re
     WCHAR name[kNameBytes / sizeof(WCHAR) + 1] = {};
     DWORD size = kNameBytes;
     if (!ReadPrinterValue(record, settings::kVendorKey, key.c_str(), W("Name"), name, &size)) return 0;
-    // 128 characters fill the buffer with no terminator: not a name it can hold.
-    if (name[kNameBytes / sizeof(WCHAR) - 1] != 0) return 0;
+    // 128 characters fill the buffer with no terminator: not a name it can
+    // hold. An entry without a name is not valid either.
+    if (name[kNameBytes / sizeof(WCHAR) - 1] != 0 || name[0] == 0) return 0;
     DWORD code = 0;
     ReadNumber(record, key, W("Code"), code);
     DWORD dpiX = 0;

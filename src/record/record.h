@@ -3,9 +3,11 @@
 // members.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "nordwisp/NordwispDEVMODE.h"
 #include "platform/win32api.h"
@@ -60,6 +62,14 @@ struct TextField {
         WString text(Length(record), 0);
         if (!text.empty()) std::memcpy(text.data(), Bytes(record) + offset, text.size() * sizeof(WCHAR));
         return text;
+    }
+    // The whole field as bytes, what follows the terminator included.
+    std::vector<std::uint8_t> RawBytes(const NordwispDEVMODE* record) const {
+        const std::uint8_t* p = Bytes(record) + offset;
+        return {p, p + capacity * sizeof(WCHAR)};
+    }
+    void SetRawBytes(NordwispDEVMODE* record, const std::vector<std::uint8_t>& bytes) const {
+        std::memcpy(Bytes(record) + offset, bytes.data(), std::min(bytes.size(), capacity * sizeof(WCHAR)));
     }
     // Stores at most capacity-1 characters and zero-fills the rest of the field.
     void Set(NordwispDEVMODE* record, WStringView text) const {

@@ -216,6 +216,7 @@ TEST_F(DevModeTest, StoredIdsZeroAndAllOnesDoNotCount) {
 
 void DriverRewritesTexts(const NWCHAR*, void* devmode, size_t, void*) {
     auto* record = static_cast<NordwispDEVMODE*>(devmode);
+    std::memset(reinterpret_cast<unsigned char*>(record) + NW_OFFSET(OutputDirectory), 0, 520);
     SetText(record, NW_OFFSET(OutputDirectory), u"C:\\Driver");
     SetText(record, NW_OFFSET(AnnotationText), u"driver text");
     SetField<std::uint32_t>(record, NW_OFFSET(FileFormat), 33);
@@ -235,7 +236,10 @@ TEST_F(DevModeTest, DriverMergeCannotChangeOutputDirectoryOrAnnotationText) {
     ASSERT_TRUE(record);
     SetText(record.get(), NW_OFFSET(OutputDirectory), u"D:\\Out");
     SetText(record.get(), NW_OFFSET(AnnotationText), u"Hello");
+    // Bytes after the terminator are the caller's too: kept as they were.
+    SetField<char16_t>(record.get(), NW_OFFSET(OutputDirectory) + 2 * 20, u'Z');
     ASSERT_EQ(SaveNordwispDEVMODE(kPrinter, record.get()), 1);
+    EXPECT_EQ(Field<char16_t>(record.get(), NW_OFFSET(OutputDirectory) + 2 * 20), u'Z');
     EXPECT_EQ(Text(record.get(), NW_OFFSET(OutputDirectory)), u"D:\\Out");
     EXPECT_EQ(Text(record.get(), NW_OFFSET(AnnotationText), 128), u"Hello");
     EXPECT_EQ(Field<std::uint32_t>(record.get(), NW_OFFSET(FileFormat)), 33u);  // the merge did run

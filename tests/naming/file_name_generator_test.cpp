@@ -28,7 +28,7 @@ struct Inputs {
     WString user = W("alice");
     int page = 0;
     int counter = 1;
-    WString directory{};
+    WString directory = W(".");  // an existing folder; an empty one is missing (112)
     int mode = 0;
     WString bates{};
 };
@@ -239,7 +239,7 @@ TEST(FileNameGeneration, FallbackTemplates) {
     std::vector<WCHAR> out(100, 0);
     generator.SetTemplate(W("<<DOCNAME>>.pdf"));
     generator.SetFallbackTemplate(W("<<COUNTER>><<NONE>>.txt"));
-    EXPECT_EQ(generator.Generate(out.data(), out.size(), W("r"), W("pdf"), W("u"), 0, 5, W(""), 0, W("")), 0u);
+    EXPECT_EQ(generator.Generate(out.data(), out.size(), W("r"), W("pdf"), W("u"), 0, 5, W("."), 0, W("")), 0u);
     EXPECT_EQ(U8(out.data()), "0000005.txt");
 
     FileNameGenerator bad;
@@ -321,7 +321,7 @@ TEST(FileNameGeneration, NoWritePastTheOutputForAnyInputLength) {
         generator.SetFallbackTemplate(huge.c_str());
         generator.SetBatesText(huge.c_str());
         const DWORD status = generator.Generate(size ? out.data() : nullptr, size, huge.c_str(), huge.c_str(),
-                                                huge.c_str(), 1 << 30, -(1 << 30), W(""), 2, huge.c_str());
+                                                huge.c_str(), 1 << 30, -(1 << 30), W("."), 2, huge.c_str());
         EXPECT_EQ(status, 110u);  // the budget cut replaces 113 and 114
         for (std::size_t i = size; i < out.size(); ++i) ASSERT_EQ(out[i], u'#') << size << " " << i;
         if (size > 0) {
@@ -331,10 +331,12 @@ TEST(FileNameGeneration, NoWritePastTheOutputForAnyInputLength) {
         generator.Preview(size ? out.data() : nullptr, size);
         for (std::size_t i = size; i < out.size(); ++i) ASSERT_EQ(out[i], u'#') << size << " " << i;
     }
-    // Null inputs count as empty.
+    // Null inputs count as empty; an empty directory names no folder.
     FileNameGenerator generator;
     std::vector<WCHAR> out(50, 0);
-    EXPECT_EQ(generator.Generate(out.data(), out.size(), nullptr, nullptr, nullptr, 0, 0, nullptr, 2, nullptr), 111u);
+    EXPECT_EQ(generator.Generate(out.data(), out.size(), nullptr, nullptr, nullptr, 0, 0, W("."), 2, nullptr), 111u);
+    EXPECT_EQ(U8(out.data()), "DocumentName");
+    EXPECT_EQ(generator.Generate(out.data(), out.size(), nullptr, nullptr, nullptr, 0, 0, nullptr, 2, nullptr), 112u);
     EXPECT_EQ(U8(out.data()), "DocumentName");
 }
 

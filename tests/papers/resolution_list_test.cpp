@@ -46,6 +46,8 @@ TEST_F(PaperTest, ResolutionsOutsideTheirRangeAreDroppedInOrder) {
     StoreResolution(4, W("Driver"), 0xFFFFFFFF, 50);  // -1 is valid
     StoreResolution(5, nullptr, 300, 300);            // no name
     StoreResolution(6, W("Top"), 3000, 3000);
+    StoreResolution(7, W(""), 300, 300);  // an empty name is no name either
+    StoreDword(kResolutions, W("Number of Resolutions"), 7);
 
     ResolutionList list;
     ASSERT_EQ(ReadResolutionsFromRegistry(record(), list), 1);

@@ -118,12 +118,27 @@ TEST(PrinterVariables, OutputKeepsWholePiecesWithinTwoHundredFiftyNineCharacters
     const WString tooLong = WString(260, W('a')) + W("<<LONG>>");
     out = Expand(tooLong.c_str());
     EXPECT_EQ(out.text, WString(200, W('v')));
+}
 
-    // A printer value beyond the 520-byte read limit is known but dropped.
+TEST_F(ImpersonatingTest, WhatCannotBeReadOrExpandedWholeStaysAsWritten) {
+    // A printer value beyond the 520-byte read limit counts as missing.
     PrinterVariable(W("HUGE"), WString(300, W('h')));
+    auto out = Expand(W("a<<HUGE>>b"));
+    EXPECT_EQ(out.result, 0);
+    EXPECT_EQ(out.text, W("a<<HUGE>>b"));
+
+    // ... so the user's value is used when there is one.
+    Impersonate();
+    ASSERT_TRUE(SetEnvironmentVariableW(W("HUGE"), W("D:\\Huge")));
     out = Expand(W("a<<HUGE>>b"));
     EXPECT_EQ(out.result, 1);
-    EXPECT_EQ(out.text, W("ab"));
+    EXPECT_EQ(out.text, W("aD:\\Hugeb"));
+
+    // A user value too long to expand is not shortened into a resolved path.
+    ASSERT_TRUE(SetEnvironmentVariableW(W("NW_LONG"), WString(300, W('u')).c_str()));
+    out = Expand(W("x%NW_LONG%y"));
+    EXPECT_EQ(out.result, 0);
+    EXPECT_EQ(out.text, W("x%NW_LONG%y"));
 }
 
 TEST(PrinterVariables, MissingArgumentsGiveZeroAndAClearedOutput) {

@@ -2,6 +2,7 @@
 // nwdevmode template preview TEMPLATE [--doc NAME] [--ext EXT] [--page N]
 //                            [--counter N] [--dir DIR] [--user NAME] [--bates TEXT]
 // Checks a custom file-name template, or shows the file name it would give.
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -53,7 +54,10 @@ void RunPreview(const PreviewOptions& options) {
     const std::u16string templateText = Utf8ToUtf16(options.templateText);
     const std::u16string document = Utf8ToUtf16(options.document);
     const std::u16string extension = Utf8ToUtf16(options.extension);
-    const std::u16string directory = Utf8ToUtf16(options.directory);
+    // Without --dir the preview looks at the current folder: an empty
+    // directory names no folder and would report 112.
+    const std::u16string directory =
+        Utf8ToUtf16(options.directory.empty() ? std::filesystem::current_path().string() : options.directory);
     const std::u16string user = options.user.empty() ? CurrentUserName() : Utf8ToUtf16(options.user);
     const std::u16string bates = Utf8ToUtf16(options.bates);
 

@@ -72,6 +72,19 @@ inline int SetTextExport(const NordwispDEVMODE* record, const TextValue& row, co
     return Frame(0, record, [&] { return WriteSetting(record, row, text); });
 }
 
+// Blobs take the caller's size in bytes as text getters do; a negative
+// length writes nothing.
+inline int GetBlobExport(const NordwispDEVMODE* record, const BlobValue& row, void* buffer, int* size) noexcept {
+    return GetTextFrame(record, size, [&](DWORD* bytes) { return ReadSetting(record, row, buffer, bytes); });
+}
+
+inline int SetBlobExport(const NordwispDEVMODE* record, const BlobValue& row, const void* data, int length) noexcept {
+    return Frame(0, record, [&] {
+        if (length < 0) return 0;
+        return WriteSetting(record, row, data, static_cast<DWORD>(length));
+    });
+}
+
 // ANSI forms: the text setters convert the whole text (so a text too long
 // for its value is refused, never cut), the getters go through a wide
 // buffer of the caller's size.

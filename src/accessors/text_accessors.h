@@ -40,24 +40,10 @@ int SetTextAnsi(NordwispDEVMODE* record, const Text& row, const char* text) noex
 
 namespace texts {
 
-inline constexpr Text ApplicationPath{NW_RECORD_TEXT(ApplicationPath)};
-inline constexpr Text OutputDirectory{NW_RECORD_TEXT(OutputDirectory)};
-inline constexpr Text ImageFileName{NW_RECORD_TEXT(ImageFileName)};
-inline constexpr Text FileNamePrefix{NW_RECORD_TEXT(FileNamePrefix)};
-inline constexpr Text FileExtension{NW_RECORD_TEXT(FileExtension)};
-// Its exports also reach the printer's registry (settings store); only the
-// record side is here.
-inline constexpr Text InterfaceName{NW_RECORD_TEXT(InterfaceName)};
-inline constexpr Text INIFileName{NW_RECORD_TEXT(INIFileName)};
-inline constexpr Text TIFFDLLName{NW_RECORD_TEXT(TIFFDLLName)};
-inline constexpr Text JPEGDLLName{NW_RECORD_TEXT(JPEGDLLName)};
-inline constexpr Text ResourceDLLName{NW_RECORD_TEXT(ResourceDLLName)};
-inline constexpr Text WatermarkImageFileforPortrait{NW_RECORD_TEXT(WatermarkImageFileforPortrait), TooLong::Ignore,
-                                                    NullRecordText::Null};
-inline constexpr Text WatermarkImageFileforLandscape{NW_RECORD_TEXT(WatermarkImageFileforLandscape), TooLong::Ignore,
-                                                     NullRecordText::Null};
-inline constexpr Text AnnotationText{NW_RECORD_TEXT(AnnotationText), TooLong::Cut, NullRecordText::Null};
-inline constexpr Text AnnotationSeparator{NW_RECORD_TEXT(AnnotationSeparator), TooLong::Cut, NullRecordText::Null};
+#define NW_TEXT_TEXT_FIRST(row, ...) inline constexpr Text row{__VA_ARGS__};
+#define NW_TEXT_RECORD_FIRST NW_TEXT_TEXT_FIRST
+#define NW_TEXT_ROW NW_TEXT_TEXT_FIRST
+#include "accessors/texts.def"
 
 }  // namespace texts
 }  // namespace nw::accessors

@@ -1,5 +1,5 @@
-// Exports of the frame.
+// Exports of the frame: the rows of frame_exports.def.
+#include "exports/export_definitions.h"
 #include "frame/last_error.h"
-#include "nordwisp/NordwispDEVMODE.h"
 
-extern "C" uint32_t NW_API Nordwisp_GetLastError() noexcept { return nw::LastErrorValue(); }
+#include "exports/frame_exports.def"

@@ -1,10 +1,10 @@
-// Exports of print-job control. They return Win32 error codes and leave the
-// library's last error as it is.
+// Exports of print-job control, the rows of job_exports.def. They return
+// Win32 error codes and leave the library's last error as it is.
 #include <new>
 
+#include "exports/export_definitions.h"
 #include "frame/ansi.h"
 #include "jobs/job_control.h"
-#include "nordwisp/NordwispDEVMODE.h"
 
 namespace {
 
@@ -21,38 +21,12 @@ uint32_t JobCall(Op&& op) noexcept {
     }
 }
 
+// The fixed-buffer ANSI shape around the wide export.
+template <class Wide>
+uint32_t FixedAnsiJobCall(const char* printerName, Wide&& wide) noexcept {
+    return JobCall([&] { return nw::WithFixedWide(printerName, wide); });
+}
+
 }  // namespace
 
-extern "C" {
-
-uint32_t NW_API GetNumberOfJobs(const NWCHAR* printerName, uint32_t* count) noexcept {
-    return JobCall([&] { return nw::CountPrinterJobs(printerName, count); });
-}
-
-uint32_t NW_API GetNumberOfJobsA(const char* printerName, uint32_t* count) noexcept {
-    return JobCall([&] {
-        return nw::WithFixedWide(printerName, [&](const WCHAR* name) { return GetNumberOfJobs(name, count); });
-    });
-}
-
-uint32_t NW_API GetJobInfo(const NWCHAR* printerName, uint32_t jobIndex, JobInfoRecord* info) noexcept {
-    return JobCall([&] { return nw::ReadJobInfo(printerName, jobIndex, info); });
-}
-
-uint32_t NW_API GetJobInfoA(const char* printerName, uint32_t jobIndex, JobInfoRecord* info) noexcept {
-    return JobCall([&] {
-        return nw::WithFixedWide(printerName, [&](const WCHAR* name) { return GetJobInfo(name, jobIndex, info); });
-    });
-}
-
-uint32_t NW_API ControlJob(const NWCHAR* printerName, uint32_t jobId, uint32_t command) noexcept {
-    return JobCall([&] { return nw::SendJobCommand(printerName, jobId, command); });
-}
-
-uint32_t NW_API ControlJobA(const char* printerName, uint32_t jobId, uint32_t command) noexcept {
-    return JobCall([&] {
-        return nw::WithFixedWide(printerName, [&](const WCHAR* name) { return ControlJob(name, jobId, command); });
-    });
-}
-
-}  // extern "C"
+#include "exports/job_exports.def"

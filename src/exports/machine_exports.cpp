@@ -1,9 +1,10 @@
-// The hosted machine's provisioning API (NordwispMachine.h), exported from
-// the Linux library only: the Windows DLL exports exactly the public API.
+// The hosted machine's provisioning API: the rows of machine_exports.def,
+// in the Linux library only.
 #if !defined(_WIN32)
 #include <cstring>
 #include <string>
 
+#include "exports/export_definitions.h"
 #include "frame/export_frame.h"
 #include "nordwisp/NordwispMachine.h"
 #include "platform/hosted/machine.h"
@@ -14,15 +15,7 @@ namespace {
 
 std::u16string_view TextOrEmpty(const NWCHAR* text) { return text ? std::u16string_view(text) : std::u16string_view(); }
 
-}  // namespace
-
-extern "C" {
-
-int NordwispMachine_IsProvisioned(void) noexcept {
-    return nw::Guarded(0, [] { return nw::hosted::IsMachineProvisioned() ? 1 : 0; });
-}
-
-uint32_t NordwispMachine_GetRoot(char* buffer, uint32_t size) noexcept {
+uint32_t CopyRoot(char* buffer, uint32_t size) noexcept {
     return nw::Guarded<uint32_t>(0, [&] {
         const std::string root = nw::hosted::MachineRoot().string();
         const auto needed = static_cast<uint32_t>(root.size() + 1);
@@ -31,15 +24,15 @@ uint32_t NordwispMachine_GetRoot(char* buffer, uint32_t size) noexcept {
     });
 }
 
-uint32_t NordwispMachine_AddPrinter(const NWCHAR* printerName, const NWCHAR* portName) noexcept {
+uint32_t ProvisionPrinter(const NWCHAR* printerName, const NWCHAR* portName) noexcept {
     if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
     return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
         return nw::hosted::ProvisionNordwispPrinter(printerName, TextOrEmpty(portName));
     });
 }
 
-uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverName, const NWCHAR* portName,
-                                         int nordwispRecord) noexcept {
+uint32_t ProvisionOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverName, const NWCHAR* portName,
+                               int nordwispRecord) noexcept {
     if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
     if (driverName == nullptr) return ERROR_UNKNOWN_PRINTER_DRIVER;
     return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
@@ -47,8 +40,8 @@ uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR
     });
 }
 
-uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NWCHAR* documentName, const NWCHAR* userName,
-                                   uint32_t totalPages, uint32_t* jobId) noexcept {
+uint32_t QueueJob(const NWCHAR* printerName, const NWCHAR* documentName, const NWCHAR* userName, uint32_t totalPages,
+                  uint32_t* jobId) noexcept {
     if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
     if (documentName == nullptr) return ERROR_INVALID_PARAMETER;
     return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
@@ -59,15 +52,11 @@ uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NWCHAR* docu
     });
 }
 
-void NordwispMachine_FreeBlock(void* block) noexcept {
+void FreeBlock(void* block) noexcept {
     if (block != nullptr) ::GlobalFree(block);
 }
 
-size_t NordwispMachine_BlockSize(const void* block) noexcept {
-    return block ? ::GlobalSize(const_cast<void*>(block)) : 0;
-}
-
-void NordwispMachine_SetMergeHook(NordwispMergeHook hook, void* context) noexcept {
+void SetMergeHook(NordwispMergeHook hook, void* context) noexcept {
     nw::Guarded(0, [&] {
         if (hook == nullptr) {
             nw::hosted::spooler::SetMergeHook(nullptr);
@@ -81,5 +70,7 @@ void NordwispMachine_SetMergeHook(NordwispMergeHook hook, void* context) noexcep
     });
 }
 
-}  // extern "C"
+}  // namespace
+
+#include "exports/machine_exports.def"
 #endif

@@ -181,11 +181,16 @@ int SetAnnotationFontValue(NordwispDEVMODE* record, const NW_LOGFONTW& font) noe
 }
 
 NW_LOGFONTW GetAnnotationFontValue(const NordwispDEVMODE* record) noexcept {
-    return Frame(NW_LOGFONTW{}, record, [&] {
-        NW_LOGFONTW font;
-        std::memcpy(&font, record::Bytes(record) + offsetof(NordwispDEVMODE, AnnotationFont), sizeof font);
+    // The one named result is built in the caller's result slot, which a
+    // null record must leave as it was: nothing is written to it then.
+    NW_LOGFONTW font;
+    SetLastErrorValue(0);
+    if (record == nullptr) {
+        SetLastErrorValue(kErrorNullArgument);
         return font;
-    });
+    }
+    std::memcpy(&font, record::Bytes(record) + offsetof(NordwispDEVMODE, AnnotationFont), sizeof font);
+    return font;
 }
 
 }  // namespace nw::accessors

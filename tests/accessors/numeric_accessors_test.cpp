@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <new>
 
 #include "accessors/record_bytes.h"
 #include "nordwisp/NordwispDEVMODE.h"
@@ -336,6 +337,16 @@ TEST(NumericAccessors, AnnotationFontIsCopiedWhole) {
     EXPECT_EQ(std::memcmp(&back, &font, sizeof font), 0);
     EXPECT_EQ(SetAnnotationFont(nullptr, font), 0);
     EXPECT_EQ(Nordwisp_GetLastError(), kNullRecordError);
+
+    // A null record leaves the caller's result as it was: the call's result
+    // is built right in `slot`, which holds a marker beforehand.
+    alignas(NW_LOGFONTW) unsigned char slot[sizeof(NW_LOGFONTW)];
+    std::memset(slot, 0xA5, sizeof slot);
+    new (slot) NW_LOGFONTW(GetAnnotationFont(nullptr));
+    EXPECT_EQ(Nordwisp_GetLastError(), kNullRecordError);
+    unsigned char marker[sizeof(NW_LOGFONTW)];
+    std::memset(marker, 0xA5, sizeof marker);
+    EXPECT_EQ(std::memcmp(slot, marker, sizeof slot), 0);
 }
 
 }  // namespace

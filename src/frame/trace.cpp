@@ -11,7 +11,7 @@ namespace nw::trace_detail {
 namespace {
 
 constexpr WCHAR kVariable[] = W("NORDWISP_TRACE");
-constexpr char kMismatch[] = "<?>";
+constexpr WCHAR kMismatch[] = W("<?>");
 // Keeps "%999999999d" from asking for a gigabyte of padding.
 constexpr std::size_t kMaxWidth = 4096;
 constexpr std::size_t kNoPrecision = std::numeric_limits<std::size_t>::max();
@@ -27,40 +27,6 @@ public:
 private:
     DWORD saved_;
 };
-
-void AppendCodePoint(std::string& out, std::uint32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-void AppendText(std::string& out, const WCHAR* text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) {
-        std::uint32_t c = static_cast<std::uint16_t>(text[i]);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length) {
-            const std::uint32_t low = static_cast<std::uint16_t>(text[i + 1]);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                ++i;
-            }
-        }
-        AppendCodePoint(out, c);
-    }
-}
 
 struct Spec {
     bool left = false;
@@ -104,15 +70,8 @@ Spec ReadSpec(const WCHAR*& p) {
     return spec;
 }
 
-// Characters, not bytes, count towards the width.
-std::size_t Characters(const std::string& text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-void AppendPadded(std::string& out, const std::string& body, const Spec& spec, bool number) {
-    const std::size_t length = Characters(body);
-    const std::size_t pad = spec.width > length ? spec.width - length : 0;
+void AppendPadded(WString& out, const WString& body, const Spec& spec, bool number) {
+    const std::size_t pad = spec.width > body.size() ? spec.width - body.size() : 0;
     if (spec.left) {
         out += body;
         out.append(pad, ' ');
@@ -120,18 +79,18 @@ void AppendPadded(std::string& out, const std::string& body, const Spec& spec, b
         const std::size_t sign = !body.empty() && body[0] == '-' ? 1 : 0;
         out.append(body, 0, sign);
         out.append(pad, '0');
-        out.append(body, sign, std::string::npos);
+        out.append(body, sign, WString::npos);
     } else {
         out.append(pad, ' ');
         out += body;
     }
 }
 
-std::string Digits(std::uint64_t value, unsigned base, bool upper, std::size_t minimum) {
+WString Digits(std::uint64_t value, unsigned base, bool upper, std::size_t minimum) {
     const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
-    std::string text;
+    WString text;
     do {
-        text.insert(text.begin(), digits[value % base]);
+        text.insert(text.begin(), static_cast<WCHAR>(digits[value % base]));
         value /= base;
     } while (value != 0);
     if (minimum != kNoPrecision && text.size() < minimum) text.insert(0, minimum - text.size(), '0');
@@ -143,13 +102,13 @@ bool IsIntegerConversion(WCHAR c) { return c == 'd' || c == 'i' || c == 'u' || c
 bool IsNumber(const Argument& a) { return a.kind != Argument::Kind::Pointer && a.kind != Argument::Kind::Text; }
 
 // The text of one conversion, or nothing when the argument does not fit it.
-bool Convert(const Spec& spec, const Argument& a, std::string& body) {
+bool Convert(const Spec& spec, const Argument& a, WString& body) {
     switch (spec.conversion) {
         case 'd':
         case 'i': {
             if (!IsNumber(a)) return false;
             const bool negative = a.kind == Argument::Kind::Signed && static_cast<std::int64_t>(a.number) < 0;
-            body = negative ? "-" : "";
+            body = negative ? W("-") : W("");
             body += Digits(negative ? 0 - a.number : a.number, 10, false, spec.precision);
             return true;
         }
@@ -166,7 +125,7 @@ bool Convert(const Spec& spec, const Argument& a, std::string& body) {
         case 'c':
         case 'C':
             if (!IsNumber(a)) return false;
-            AppendCodePoint(body, static_cast<std::uint32_t>(std::min<std::uint64_t>(a.number, 0xFFFFFFFFu)));
+            body.assign(1, a.number > 0xFFFF ? WCHAR(0xFFFD) : static_cast<WCHAR>(a.number));
             return true;
         case 'p':
             if (a.kind != Argument::Kind::Pointer) return false;
@@ -176,13 +135,55 @@ bool Convert(const Spec& spec, const Argument& a, std::string& body) {
         case 'S':
             if (a.kind != Argument::Kind::Text) return false;
             if (a.text == nullptr) {
-                body = "(null)";
+                body = W("(null)");
             } else {
-                AppendText(body, a.text, std::min(a.length, spec.precision));
+                body.assign(a.text, std::min(a.length, spec.precision));
             }
             return true;
         default: return false;
     }
+}
+
+WString FormatWide(const WCHAR* format, const Argument* arguments, std::size_t count) {
+    if (format == nullptr) return kMismatch;
+    WString out;
+    std::size_t next = 0;
+    const WCHAR* p = format;
+    while (*p != 0) {
+        const WCHAR* literal = p;
+        while (*p != 0 && *p != '%') ++p;
+        out.append(literal, p);
+        if (*p == 0) break;
+        ++p;
+        if (*p == '%') {
+            out += '%';
+            ++p;
+            continue;
+        }
+        const Spec spec = ReadSpec(p);
+        // Every conversion letter takes an argument, known or not, so the
+        // ones after it stay in step.
+        const bool letter = (spec.conversion >= 'a' && spec.conversion <= 'z') ||
+                            (spec.conversion >= 'A' && spec.conversion <= 'Z');
+        WString body;
+        if (letter && next < count && Convert(spec, arguments[next++], body)) {
+            AppendPadded(out, body, spec, IsIntegerConversion(spec.conversion));
+        } else {
+            out += kMismatch;
+        }
+    }
+    return out;
+}
+
+// A lone surrogate becomes U+FFFD.
+std::string ToUtf8(const WString& text) {
+    const int length = static_cast<int>(std::min<std::size_t>(text.size(), 0x1FFFFFFF));
+    if (length == 0) return {};
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return {};
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), bytes, nullptr, nullptr);
+    return out;
 }
 
 // Read once: the switch belongs to the process, and reading the
@@ -218,34 +219,7 @@ const WString* TracePath() noexcept {
 bool Enabled() noexcept { return TracePath() != nullptr; }
 
 std::string Format(const WCHAR* format, const Argument* arguments, std::size_t count) {
-    std::string out;
-    if (format == nullptr) return kMismatch;
-    std::size_t next = 0;
-    const WCHAR* p = format;
-    while (*p != 0) {
-        const WCHAR* literal = p;
-        while (*p != 0 && *p != '%') ++p;
-        AppendText(out, literal, static_cast<std::size_t>(p - literal));
-        if (*p == 0) break;
-        ++p;
-        if (*p == '%') {
-            out += '%';
-            ++p;
-            continue;
-        }
-        const Spec spec = ReadSpec(p);
-        // Every conversion letter takes an argument, known or not, so the
-        // ones after it stay in step.
-        const bool letter = (spec.conversion >= 'a' && spec.conversion <= 'z') ||
-                            (spec.conversion >= 'A' && spec.conversion <= 'Z');
-        std::string body;
-        if (letter && next < count && Convert(spec, arguments[next++], body)) {
-            AppendPadded(out, body, spec, IsIntegerConversion(spec.conversion));
-        } else {
-            out += kMismatch;
-        }
-    }
-    return out;
+    return ToUtf8(FormatWide(format, arguments, count));
 }
 
 void Write(const WCHAR* format, const Argument* arguments, std::size_t count) noexcept {
@@ -258,9 +232,10 @@ void Write(const WCHAR* format, const Argument* arguments, std::size_t count) no
         const Argument prefix[] = {Describe(now.wYear),   Describe(now.wMonth),  Describe(now.wDay),
                                    Describe(now.wHour),   Describe(now.wMinute), Describe(now.wSecond),
                                    Describe(now.wMilliseconds), Describe(::GetCurrentThreadId())};
-        std::string line = Format(W("%04u-%02u-%02u %02u:%02u:%02u.%03u [%u] "), prefix, std::size(prefix));
-        line += Format(format, arguments, count);
+        WString line = FormatWide(W("%04u-%02u-%02u %02u:%02u:%02u.%03u [%u] "), prefix, std::size(prefix));
+        line += FormatWide(format, arguments, count);
         line += '\n';
+        const std::string bytes = ToUtf8(line);
         // Opened for each line: several processes may share the file, and
         // append-only access puts every line whole at its end.
         FileHandle file(::CreateFileW(path->c_str(), FILE_APPEND_DATA,
@@ -268,8 +243,7 @@ void Write(const WCHAR* format, const Argument* arguments, std::size_t count) no
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return;
         DWORD written = 0;
-        ::WriteFile(file.get(), line.data(), static_cast<DWORD>(std::min<std::size_t>(line.size(), 0x7FFFFFFF)),
-                    &written, nullptr);
+        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     } catch (...) {
         // A trace line that cannot be built is dropped.
     }

@@ -5,7 +5,7 @@
 // to it: local time with milliseconds, thread id, the formatted text.
 //
 // The format takes %d %i %u %x %X %p %s %ls %S %c %%, with the flags "-" and
-// "0", a width and, for text, a precision; length modifiers are accepted and
+// "0", a width and a precision; length modifiers are accepted and
 // ignored, since each argument is converted by its C++ type. A conversion
 // without a fitting argument prints "<?>". Tracing never throws and leaves
 // the thread's error and the library's last error as they were.

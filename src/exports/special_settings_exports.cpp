@@ -4,7 +4,15 @@
 
 #include "nordwisp/NordwispDEVMODE.h"
 #include "settings/family_frame.h"
-#include "settings/special_settings.h"
+#include "settings/client_directory.h"
+#include "settings/crop_trim_areas.h"
+#include "settings/dialog_tabs.h"
+#include "settings/email_client.h"
+#include "settings/fonts.h"
+#include "settings/image_watermark.h"
+#include "settings/ocr_languages.h"
+#include "settings/passwords.h"
+#include "settings/text_object.h"
 
 using namespace nw;
 using namespace nw::settings;

@@ -59,6 +59,10 @@ struct KernelHandleTraits {
     static void Close(HANDLE handle) { ::CloseHandle(handle); }
 };
 
+struct FileTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE file) { ::CloseHandle(file); }
+};
 struct PrinterTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE printer) { ::ClosePrinter(printer); }
@@ -69,6 +73,7 @@ using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using PrinterHandle = UniqueHandle<HANDLE, PrinterTraits>;
+using FileHandle = UniqueHandle<HANDLE, FileTraits>;
 
 // A module's function looked up by name, as its own type; null when the
 // module or the function is missing.

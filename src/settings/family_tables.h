@@ -326,7 +326,7 @@ inline constexpr DwordValue Rotation{subkeys::kTextStamp, W("Rotation"), 0};
 inline constexpr TextValue Text{subkeys::kTextStamp, W("Text")};
 inline constexpr DwordValue Visibility{subkeys::kTextStamp, W("Visibility"), 100, kAnyNumber,
                                        DwordReading::ClampPercent};
-// The stamp / watermark switch of the one text object (layer rule).
+// The stamp / watermark switch of the one text object (text_object.h).
 inline constexpr WCHAR kEnabled[] = W("Enabled");
 inline constexpr WCHAR kLayer[] = W("Layer");
 inline constexpr WCHAR kStampEnable[] = W("Text Stamp Enable");

@@ -1,6 +1,7 @@
 #include "settings/registry_families.h"
 
 #include <array>
+#include <vector>
 
 #include "settings/registry_primitives.h"
 
@@ -118,6 +119,19 @@ int WriteSetting(const NordwispDEVMODE* record, const TextValue& row, const WCHA
     if (text == nullptr) return 0;
     if (row.maxChars != kAnyLength && TextLength(text) > row.maxChars) return 0;
     return WritePrinterString(record, kVendorKey, row.subKey, row.name, text);
+}
+
+bool ReadWholeText(const NordwispDEVMODE* record, const TextValue& row, DWORD limit, WString& text) {
+    DWORD size = 0;
+    if (ReadPrinterValue(record, kVendorKey, row.subKey, row.name, nullptr, &size)) {
+        text.clear();  // an empty value
+        return true;
+    }
+    if (size == 0 || size > limit) return false;  // missing, or more than the reader takes
+    std::vector<WCHAR> buffer(size / sizeof(WCHAR) + 1, 0);
+    if (!ReadPrinterValue(record, kVendorKey, row.subKey, row.name, buffer.data(), &size)) return false;
+    text.assign(buffer.data(), size / sizeof(WCHAR));
+    return true;
 }
 
 int ReadSetting(const NordwispDEVMODE* record, const BlobValue& row, void* buffer, DWORD* size) {

@@ -347,7 +347,10 @@ HANDLE OpenFile(LPCWSTR fileName, DWORD access, DWORD share, DWORD disposition, 
     }
     constexpr DWORD kGenericAll = 0x10000000u;
     const bool read = (access & (GENERIC_READ | kGenericAll)) != 0;
-    const bool write = (access & (GENERIC_WRITE | kGenericAll)) != 0;
+    const bool overwrite = (access & (GENERIC_WRITE | kGenericAll | FILE_WRITE_DATA)) != 0;
+    // Append-only access writes at the end, whatever other handles wrote.
+    const bool append = (access & FILE_APPEND_DATA) != 0 && !overwrite;
+    const bool write = overwrite || append;
     if (disposition < CREATE_NEW || disposition > TRUNCATE_EXISTING || (disposition == TRUNCATE_EXISTING && !write)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
@@ -378,6 +381,7 @@ HANDLE OpenFile(LPCWSTR fileName, DWORD access, DWORD share, DWORD disposition, 
     int flags = O_CLOEXEC | (read && write ? O_RDWR : write ? O_WRONLY : O_RDONLY);
     if (disposition == CREATE_NEW) flags |= O_CREAT | O_EXCL;
     if (disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS) flags |= O_CREAT;
+    if (append) flags |= O_APPEND;
     const mode_t mode = (attributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
 
     auto file = std::make_shared<FileObject>();

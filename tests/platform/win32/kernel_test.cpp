@@ -141,6 +141,30 @@ TEST(Files, ReadAndWriteNeedTheMatchingAccess) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
+TEST(Files, AppendOnlyAccessWritesAtTheEndWhateverOthersWrote) {
+    nw::test::TempDir dir;
+    const WString path = dir.File(W("log.txt"));
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    HANDLE first = Open(path, FILE_APPEND_DATA, OPEN_ALWAYS, kShareAll);
+    ASSERT_NE(first, INVALID_HANDLE_VALUE);
+    HANDLE second = Open(path, FILE_APPEND_DATA, OPEN_ALWAYS, kShareAll);
+    ASSERT_NE(second, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_TRUE(WriteAll(first, "one\n"));
+    EXPECT_TRUE(WriteAll(second, "two\n"));
+    EXPECT_TRUE(WriteAll(first, "three\n"));
+    char byte = 0;
+    DWORD got = 0;
+    EXPECT_FALSE(ReadFile(first, &byte, 1, &got, nullptr));
+    CloseHandle(first);
+    CloseHandle(second);
+
+    HANDLE reader = Open(path, GENERIC_READ, OPEN_EXISTING, kShareAll);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadAll(reader), "one\ntwo\nthree\n");
+    CloseHandle(reader);
+}
+
 TEST(Files, NamesMatchWhateverTheirCase) {
     nw::test::TempDir dir;
     ASSERT_TRUE(CreateDirectoryW(dir.File(W("Settings")).c_str(), nullptr));

@@ -1869,7 +1869,9 @@ NW_EXPORT int NW_API SetUseDirectoryFromClient(NordwispDEVMODE* record, int valu
  * PDF ("Pdf Settings" "Document Owner Password", "Document User Password"):
  * at most 32 characters, not the character U+007F. SMTP ("Email Settings"
  * "SMTP Password"): at most 162 characters up to U+00FF; the getter needs
- * a buffer. SharePoint ("SharePoint Settings" "SharePoint Pass"): at most
+ * a buffer, and one too small gets the whole characters that fit in *size
+ * bytes before the call fails with the size needed, as the other text
+ * getters do. SharePoint ("SharePoint Settings" "SharePoint Pass"): at most
  * 259 characters up to U+00FF.
  * Each setter refuses (0, nothing written) what the stored form cannot
  * carry rather than store something else: a PDF password holding U+007F

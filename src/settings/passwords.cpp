@@ -51,6 +51,16 @@ int ReadSmtpPassword(const NordwispDEVMODE* record, WCHAR* buffer, DWORD* size) 
     if (!ReadWholeText(record, email::SMTPPassword, kSmtpPasswordBytes, stored) ||
         !DecodeSmtpPassword(stored, text))
         return 0;
+    // The decoder writes at most the caller's size: a short buffer gets the
+    // whole characters that fit, and then, as every text getter of the
+    // family, the call fails with the size needed.
+    const DWORD needed = static_cast<DWORD>(text.size() * sizeof(WCHAR));
+    if (needed > *size) {
+        std::memset(buffer, 0, *size);
+        std::memcpy(buffer, text.data(), *size / sizeof(WCHAR) * sizeof(WCHAR));
+        *size = needed;
+        return 0;
+    }
     return DeliverText(text, buffer, size);
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <new>
 
 #include "accessors/record_bytes.h"
 #include "nordwisp/NordwispDEVMODE.h"
@@ -338,15 +337,22 @@ TEST(NumericAccessors, AnnotationFontIsCopiedWhole) {
     EXPECT_EQ(SetAnnotationFont(nullptr, font), 0);
     EXPECT_EQ(Nordwisp_GetLastError(), kNullRecordError);
 
-    // A null record leaves the caller's result as it was: the call's result
-    // is built right in `slot`, which holds a marker beforehand.
-    alignas(NW_LOGFONTW) unsigned char slot[sizeof(NW_LOGFONTW)];
+#if defined(__x86_64__)
+    // A null record leaves the caller's result as it was. C++ may return
+    // the font through a temporary of its own, so the call is made as the
+    // x86-64 conventions make it: the result slot's address comes first.
+    using RawCall = void* (*)(void* result, const NordwispDEVMODE* record);
+    const auto raw = reinterpret_cast<RawCall>(reinterpret_cast<void (*)()>(&GetAnnotationFont));
+    unsigned char slot[sizeof(NW_LOGFONTW)];
     std::memset(slot, 0xA5, sizeof slot);
-    new (slot) NW_LOGFONTW(GetAnnotationFont(nullptr));
+    EXPECT_EQ(raw(slot, nullptr), static_cast<void*>(slot));
     EXPECT_EQ(Nordwisp_GetLastError(), kNullRecordError);
     unsigned char marker[sizeof(NW_LOGFONTW)];
     std::memset(marker, 0xA5, sizeof marker);
     EXPECT_EQ(std::memcmp(slot, marker, sizeof slot), 0);
+    EXPECT_EQ(raw(slot, &record), static_cast<void*>(slot));
+    EXPECT_EQ(std::memcmp(slot, &font, sizeof font), 0);
+#endif
 }
 
 }  // namespace

@@ -396,10 +396,12 @@ TEST_F(PasswordTest, SmtpPasswordIsStoredAsReversedHexDigits) {
     EXPECT_FALSE(HiveHolds(u"mail-secret"));
     EXPECT_EQ(ReadBack(GetSMTPServerPwd, rec()), u"mail-secret-42");
 
+    // A short buffer gets what fits of its size, no more, and the size needed.
     NWCHAR small[4] = {};
-    int size = 6;
+    int size = 7;
     EXPECT_EQ(GetSMTPServerPwd(rec(), small, &size), 0);
     EXPECT_EQ(size, 28);
+    EXPECT_EQ(std::u16string(small, 4), std::u16string(u"mai\0", 4));
     size = 0;
     EXPECT_EQ(GetSMTPServerPwd(rec(), nullptr, &size), 0);
     EXPECT_EQ(size, 0);  // a null buffer reads nothing

@@ -2,12 +2,12 @@
 // and the printer list with its filters.
 #include <string>
 
-#include "devmode/exports/devmode_fixture.h"
+#include "support/library.h"
 
 namespace nw::test {
 namespace {
 
-TEST_F(DevModeTest, IdentifiesThisDriversPrinters) {
+TEST_F(PrinterTest, IdentifiesThisDriversPrinters) {
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Acme Laser", u"Acme Driver", nullptr, 0), 0u);
     EXPECT_EQ(NW_EXPORT_CALL(IsNordwispPrinter(kPrinter)), (Outcome{1, 0}));
     EXPECT_EQ(IsNordwispPrinterA("Nordwisp Printer"), 1);
@@ -27,7 +27,7 @@ TEST_F(DevModeTest, IdentifiesThisDriversPrinters) {
     EXPECT_EQ(NW_EXPORT_CALL(GetSupportedDriverVersion()), (Outcome{1777, 1801}));
 }
 
-TEST_F(DevModeTest, ManufacturerMustMatchExactly) {
+TEST_F(PrinterTest, ManufacturerMustMatchExactly) {
     for (std::u16string maker : {u"kelmora works", u"Kelmora Works ", u"Kelmora"}) {
         Record record(LoadNordwispDEVMODE(kPrinter));
         ASSERT_TRUE(record);
@@ -42,7 +42,7 @@ TEST_F(DevModeTest, ManufacturerMustMatchExactly) {
     EXPECT_EQ(IsNordwispPrinter(kPrinter), 1);
 }
 
-TEST_F(DevModeTest, PrinterListKeepsOnlyThisDriversLocalQueues) {
+TEST_F(PrinterTest, PrinterListKeepsOnlyThisDriversLocalQueues) {
     ASSERT_EQ(NordwispMachine_AddPrinter(u"Beta", u"TS001"),
               0u);  // redirected session port
     ASSERT_EQ(NordwispMachine_AddPrinter(u"Eta", u"TS01"),

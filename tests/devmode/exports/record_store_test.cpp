@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "devmode/exports/devmode_fixture.h"
+#include "support/library.h"
 #include "platform/handles.h"
 #include "platform/win32api.h"
 #include "support/child_process.h"
@@ -41,7 +41,7 @@ int ReadStore(const std::string& store, std::size_t offset) {
     return RunChild("ReadStore", {store, std::to_string(offset)});
 }
 
-TEST_F(DevModeTest, LoadHandsOutIndependentBlocksOfTheUsersRecord) {
+TEST_F(PrinterTest, LoadHandsOutIndependentBlocksOfTheUsersRecord) {
     Record record(LoadNordwispDEVMODE(kPrinter));
     ASSERT_TRUE(record);
     EXPECT_EQ(Nordwisp_GetLastError(), 0u);
@@ -69,7 +69,7 @@ TEST_F(DevModeTest, LoadHandsOutIndependentBlocksOfTheUsersRecord) {
     EXPECT_EQ(std::memcmp(ansi.get(), record.get(), NW_DEVMODE_SIZE), 0);
 }
 
-TEST_F(DevModeTest, LoadFailuresStoreTheirError) {
+TEST_F(PrinterTest, LoadFailuresStoreTheirError) {
     // The last error of a load that gave no record; ~0 for a record.
     auto failure = [](NordwispDEVMODE* loaded) { return Record(loaded) ? ~0u : Nordwisp_GetLastError(); };
     EXPECT_EQ(failure(LoadNordwispDEVMODE(nullptr)), 1801u);
@@ -81,7 +81,7 @@ TEST_F(DevModeTest, LoadFailuresStoreTheirError) {
     EXPECT_EQ(failure(LoadNordwispDEVMODEA(("Nordwisp Printer" + std::string(300, 'x')).c_str())), 1801u);
 }
 
-TEST_F(DevModeTest, SaveRecomputesPackedResolutionBeforeLookingAtTheName) {
+TEST_F(PrinterTest, SaveRecomputesPackedResolutionBeforeLookingAtTheName) {
     const Outcome nullRecord{0, kNullArgument};
     EXPECT_EQ(NW_EXPORT_CALL(SaveNordwispDEVMODE(nullptr, nullptr)), nullRecord);
     EXPECT_EQ(NW_EXPORT_CALL(SaveDefaultNordwispDEVMODE(nullptr, nullptr)), nullRecord);
@@ -111,7 +111,7 @@ TEST_F(DevModeTest, SaveRecomputesPackedResolutionBeforeLookingAtTheName) {
     EXPECT_EQ(NW_EXPORT_CALL(SaveNordwispDEVMODE(u"No Such Printer", record.get())), (Outcome{0, 1801}));
 }
 
-TEST_F(DevModeTest, EachSaverWritesItsOwnStore) {
+TEST_F(PrinterTest, EachSaverWritesItsOwnStore) {
     Record record(LoadNordwispDEVMODE(kPrinter));
     ASSERT_TRUE(record);
     Put<std::uint32_t>(*record, NW_OFFSET(FileFormat), 7);
@@ -153,7 +153,7 @@ NW_TEST_CHILD(SaveAsUser) {
     return SaveNordwispDEVMODE(kPrinter, record.get()) == 1 ? 0 : 13;
 }
 
-TEST_F(DevModeTest, GlobalDefaultNeedsAdministratorMembership) {
+TEST_F(PrinterTest, GlobalDefaultNeedsAdministratorMembership) {
     ::setenv("NORDWISP_ADMIN", "0", 1);
     const int result = RunChild("SaveAsUser");
     ::unsetenv("NORDWISP_ADMIN");
@@ -176,7 +176,7 @@ void SetInstallation(NordwispDEVMODE* record, Installation fields) {
     Put(*record, NW_OFFSET(PrinterFlags), fields.flags);
 }
 
-TEST_F(DevModeTest, InstallationFieldsComeFromAStoredRecordWithAnId) {
+TEST_F(PrinterTest, InstallationFieldsComeFromAStoredRecordWithAnId) {
     Record record(LoadNordwispDEVMODE(kPrinter));
     ASSERT_TRUE(record);
     // No per-user record stored yet: the caller's fields are stored.
@@ -190,7 +190,7 @@ TEST_F(DevModeTest, InstallationFieldsComeFromAStoredRecordWithAnId) {
     EXPECT_EQ(ReadStore("user", NW_OFFSET(PrinterID)), 9);
 }
 
-TEST_F(DevModeTest, StoredIdsZeroAndAllOnesDoNotCount) {
+TEST_F(PrinterTest, StoredIdsZeroAndAllOnesDoNotCount) {
     for (std::uint32_t unset : {0u, 0xFFFFFFFFu}) {
         const std::u16string printer = unset ? u"Printer All Ones" : u"Printer Zero";
         ASSERT_EQ(NordwispMachine_AddPrinter(printer.c_str(), nullptr), 0u);
@@ -219,7 +219,7 @@ NW_TEST_CHILD(CheckTexts) {
     return At<std::uint32_t>(*record, NW_OFFSET(FileFormat)) == 33 ? 0 : 13;
 }
 
-TEST_F(DevModeTest, DriverMergeCannotChangeOutputDirectoryOrAnnotationText) {
+TEST_F(PrinterTest, DriverMergeCannotChangeOutputDirectoryOrAnnotationText) {
     NordwispMachine_SetMergeHook(&DriverRewritesTexts, nullptr);
     Record record(LoadNordwispDEVMODE(kPrinter));
     ASSERT_TRUE(record);
@@ -242,7 +242,7 @@ std::string MessageLog() {
     return std::string((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
 }
 
-TEST_F(DevModeTest, SuccessfulSavesBroadcastTheChange) {
+TEST_F(PrinterTest, SuccessfulSavesBroadcastTheChange) {
     const std::string broadcast =
         "window=0xFFFF message=0x001B wParam=0 lParam=\"Nordwisp Printer\" "
         "flags=0x0000 timeout=1000";

@@ -1,5 +1,5 @@
-// Records owned as the API hands them out, and a machine with this driver's
-// demo printer.
+// For tests of the shared library: records owned as it hands them out, and
+// a machine with this driver's demo printer.
 #pragma once
 
 #include <memory>
@@ -24,7 +24,7 @@ using Block = std::unique_ptr<T, BlockFree>;
 
 #define NW_OFFSET(member) offsetof(NordwispDEVMODE, member)
 
-class DevModeTest : public ::testing::Test {
+class PrinterTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(NordwispMachine_AddPrinter(kPrinter, nullptr), 0u); }
     void TearDown() override { NordwispMachine_SetMergeHook(nullptr, nullptr); }

@@ -55,7 +55,7 @@ inline std::vector<BYTE> DwordBytes(DWORD value) {
     return bytes;
 }
 
-// A REG_DWORD of four bytes under HKEY_CURRENT_USER, or nothing.
+// A REG_DWORD of four bytes, or nothing.
 inline std::optional<DWORD> StoredDword(const WString& path, const WCHAR* name, HKEY root = HKEY_CURRENT_USER) {
     const auto raw = ReadRaw(root, path, name);
     if (!raw || raw->type != REG_DWORD || raw->bytes.size() != sizeof(DWORD)) return std::nullopt;
@@ -66,8 +66,8 @@ inline std::optional<DWORD> StoredDword(const WString& path, const WCHAR* name, 
 
 // A REG_SZ as text (none stores a terminator), or "<missing>" / "<type N>"
 // so that a failed expectation says what was there.
-inline std::u16string StoredText(const WString& path, const WCHAR* name) {
-    const auto raw = ReadRaw(HKEY_CURRENT_USER, path, name);
+inline std::u16string StoredText(const WString& path, const WCHAR* name, HKEY root = HKEY_CURRENT_USER) {
+    const auto raw = ReadRaw(root, path, name);
     if (!raw) return u"<missing>";
     if (raw->type != REG_SZ) return u"<type " + std::u16string(1, char16_t(u'0' + raw->type)) + u">";
     std::u16string text(raw->bytes.size() / 2, u'\0');

@@ -31,7 +31,7 @@ TEST_F(PaperTest, FirstBuildSeedsTheRegistryFromTheDataFile) {
 
     EXPECT_EQ(StoredDword(kPapersList, W("Count")), 12u);
     // Text is stored without its terminator; units as the data file spells them.
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(7), W("Title"))->bytes, TextBytes(W("A4")));
+    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(7), W("Title")).value().bytes, TextBytes(W("A4")));
     EXPECT_EQ(StoredText(PaperKey(7), W("Units")), u"MM");
     EXPECT_EQ(StoredDword(PaperKey(12), W("WindowsPaperCode")), 27u);
 

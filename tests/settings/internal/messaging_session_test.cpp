@@ -4,20 +4,17 @@
 #include "env/session.h"
 #include "platform/hosted/machine.h"
 #include "settings/messaging_session.h"
-#include "settings_core/registry_fixture.h"
+#include "support/records.h"
+#include "support/registry.h"
 
 namespace {
 
 using namespace nw;
 using namespace nw::test;
 
-const WString kMessaging = W("SOFTWARE\\Kelmora Works\\Office\\Messaging Interface Settings");
+const WString kMessaging = PrinterKey(W("Office"), W("Messaging Interface Settings"));
 
-std::uint32_t SessionField(const NordwispDEVMODE& record) {
-    std::uint32_t id;
-    std::memcpy(&id, reinterpret_cast<const std::uint8_t*>(&record) + 4452, sizeof id);
-    return id;
-}
+std::uint32_t SessionField(const NordwispDEVMODE& record) { return At<std::uint32_t>(record, 4452); }
 
 void RunInSession(std::uint32_t session) {
     auto identity = nw::hosted::CurrentIdentity();
@@ -27,8 +24,8 @@ void RunInSession(std::uint32_t session) {
 
 TEST(SessionRefresh, WindowsSessionBecomesRecordAndRegistryIdentifier) {
     RunInSession(5);
-    auto record = MakePrinterRecord(W("Office"));
-    std::memcpy(reinterpret_cast<std::uint8_t*>(&record) + 4452, "\x09\0\0\0", 4);
+    auto record = MakeRecord(u"Office");
+    Put<std::uint32_t>(record, 4452, 9);
 
     // Switch missing: nothing happens.
     EXPECT_EQ(env::RefreshSessionID(&record), 1);
@@ -36,17 +33,17 @@ TEST(SessionRefresh, WindowsSessionBecomesRecordAndRegistryIdentifier) {
     EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID")));
 
     // Any case of "yes" turns it on.
-    WriteRaw(HKEY_CURRENT_USER, kMessaging, W("Use Windows Session ID"), REG_SZ, TextBytes(W("yEs")));
+    StoreText(kMessaging, W("Use Windows Session ID"), W("yEs"));
     EXPECT_EQ(env::RefreshSessionID(&record), 1);
     EXPECT_EQ(SessionField(record), 5u);
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID"))->bytes, DwordBytes(5));
+    EXPECT_EQ(StoredDword(kMessaging, W("Messaging Interface ID")), 5u);
 
     // "No" (or anything but yes) leaves both alone.
-    WriteRaw(HKEY_CURRENT_USER, kMessaging, W("Use Windows Session ID"), REG_SZ, TextBytes(W("Yes please")));
+    StoreText(kMessaging, W("Use Windows Session ID"), W("Yes please"));
     RunInSession(6);
     EXPECT_EQ(env::RefreshSessionID(&record), 1);
     EXPECT_EQ(SessionField(record), 5u);
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID"))->bytes, DwordBytes(5));
+    EXPECT_EQ(StoredDword(kMessaging, W("Messaging Interface ID")), 5u);
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// Printer variables in file names: both syntaxes, the printer's values
+// before the impersonated user's environment, and the 260-character output.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "env/printer_environment.h"
+#include "platform/hosted/hosted_hooks.h"
+#include "settings/key_path.h"
+#include "support/records.h"
+#include "support/registry.h"
+
+namespace {
+
+using namespace nw;
+using namespace nw::test;
+
+const WString kEnvVars = PrinterKey(W("Office"), W("EnvVars"));
+
+using Expanded = std::pair<int, WString>;
+
+// The result and the text written, which must leave the last of the 260
+// units zero.
+Expanded Expand(const WCHAR* input) {
+    const auto record = MakeRecord(u"Office");
+    std::array<WCHAR, 260> output;
+    output.fill(W('#'));
+    const int result = env::ExpandVariables(&record, input, output.data());
+    EXPECT_EQ(output[259], 0);
+    return {result, WString(output.data(), settings::BoundedLength(output.data(), output.size()))};
+}
+
+void PrinterVariable(const WCHAR* name, WStringView value) { StoreText(kEnvVars, name, value); }
+
+class ImpersonatingTest : public ::testing::Test {
+protected:
+    void Impersonate() { nw::hosted::ImpersonateOnThread(nw::hosted::CurrentIdentity()); }
+    void TearDown() override { nw::hosted::RevertImpersonation(); }
+};
+
+TEST(PrinterVariables, PrinterValuesResolveBothSyntaxesWithoutTheUser) {
+    PrinterVariable(W("DIR"), W("C:\\Out"));
+    PrinterVariable(W("NESTED"), W("%DIR%\\sub"));
+    EXPECT_EQ(Expand(W("<<DIR>>\\a.txt")), Expanded(1, W("C:\\Out\\a.txt")));
+
+    EXPECT_EQ(Expand(W("%DIR%\\b.txt")), Expanded(1, W("C:\\Out\\b.txt")));
+
+    // Pass 1 first, then pass 2 over its result.
+    EXPECT_EQ(Expand(W("<<NESTED>>\\c.txt")), Expanded(1, W("C:\\Out\\sub\\c.txt")));
+
+    // "<<NAME" without ">>" runs to the end of the text.
+    EXPECT_EQ(Expand(W("x<<DIR")), Expanded(1, W("xC:\\Out")));
+}
+
+TEST(PrinterVariables, UnresolvedReferencesStayAsWrittenAndFailTheResult) {
+    PrinterVariable(W("DIR"), W("C:\\Out"));
+    EXPECT_EQ(Expand(W("<<X>>\\<<DIR>>")), Expanded(0, W("<<X>>\\C:\\Out")));
+
+    EXPECT_EQ(Expand(W("%X%-%DIR%")), Expanded(0, W("%X%-C:\\Out")));
+
+    EXPECT_EQ(Expand(W("<<>>")), Expanded(0, W("<<>>")));
+
+    // Plain text, and a lone "%", are copied and count as resolved.
+    EXPECT_EQ(Expand(W("C:\\plain\\100% done.txt")), Expanded(1, W("C:\\plain\\100% done.txt")));
+}
+
+TEST_F(ImpersonatingTest, UserEnvironmentNeedsAnImpersonationToken) {
+    ASSERT_TRUE(SetEnvironmentVariableW(W("NW_REPORTS"), W("D:\\Reports")));
+    PrinterVariable(W("SHADOWED"), W("printer"));
+    ASSERT_TRUE(SetEnvironmentVariableW(W("SHADOWED"), W("user")));
+
+    EXPECT_EQ(Expand(W("<<NW_REPORTS>>\\a")), Expanded(0, W("<<NW_REPORTS>>\\a")));
+
+    Impersonate();
+    EXPECT_EQ(Expand(W("<<NW_REPORTS>>\\a|%NW_REPORTS%|<<SHADOWED>>")),
+              Expanded(1, W("D:\\Reports\\a|D:\\Reports|printer")));
+
+    EXPECT_EQ(Expand(W("<<NW_UNSET>>|%NW_UNSET%")), Expanded(0, W("<<NW_UNSET>>|%NW_UNSET%")));
+}
+
+TEST(PrinterVariables, OutputKeepsWholePiecesWithinTwoHundredFiftyNineCharacters) {
+    PrinterVariable(W("LONG"), WString(200, W('v')));
+    // A dropped value still counts as resolved.
+    EXPECT_EQ(Expand(W("<<LONG>><<LONG>>tail")), Expanded(1, WString(200, W('v')) + W("tail")));
+
+    const WString fits(259, W('a'));
+    EXPECT_EQ(Expand(fits.c_str()).second, fits);
+
+    // A literal piece one character too long is dropped whole; what follows
+    // may still fit.
+    EXPECT_EQ(Expand((WString(260, W('a')) + W("<<LONG>>")).c_str()).second, WString(200, W('v')));
+
+    // A printer value beyond the 520-byte read limit is known but dropped.
+    PrinterVariable(W("HUGE"), WString(300, W('h')));
+    EXPECT_EQ(Expand(W("a<<HUGE>>b")), Expanded(1, W("ab")));
+}
+
+TEST(PrinterVariables, MissingArgumentsGiveZeroAndAClearedOutput) {
+    const auto record = MakeRecord(u"Office");
+    std::array<WCHAR, 260> output;
+    for (const WCHAR* input : {W(""), static_cast<const WCHAR*>(nullptr)}) {
+        output.fill(W('#'));
+        EXPECT_EQ(env::ExpandVariables(&record, input, output.data()), 0);
+        EXPECT_EQ(output, (std::array<WCHAR, 260>{}));
+    }
+    EXPECT_EQ(env::ExpandVariables(nullptr, W("a"), output.data()), 0);
+    EXPECT_EQ(env::ExpandVariables(&record, W("a"), nullptr), 0);
+}
+
+}  // namespace

@@ -338,11 +338,4 @@ TEST(FileNameGeneration, NoWritePastTheOutputForAnyInputLength) {
     EXPECT_EQ(U8(out.data()), "DocumentName");
 }
 
-TEST(FileNameGeneration, StatusMeanings) {
-    EXPECT_STREQ(nw::naming::GenerationStatusMeaning(0), "name built in full");
-    EXPECT_STREQ(nw::naming::GenerationStatusMeaning(112),
-                 "the directory is 1024 characters or longer, or does not exist");
-    EXPECT_EQ(nw::naming::GenerationStatusMeaning(115), nullptr);
-}
-
 }  // namespace

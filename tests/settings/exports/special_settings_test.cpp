@@ -203,8 +203,7 @@ using FirstImageTest = FamilyTest;
 
 TEST_F(FirstImageTest, BrightnessAndPositionPerOrientation) {
     EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 0), 40);
-    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, 101), 0);
-    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, -1), 0);
+    for (int refused : {101, -1}) EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, refused), 0);
     EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, 100), 1);
     EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 1, 0), 1);
     EXPECT_EQ(Dword(W("Watermark"), W("First Image Portrait Brightness")), 100u);
@@ -214,8 +213,7 @@ TEST_F(FirstImageTest, BrightnessAndPositionPerOrientation) {
     EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 1), 40);
 
     EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 1), 4);
-    EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 3), 0);
-    EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 256), 0);
+    for (int refused : {3, 256}) EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, refused), 0);
     EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 528), 1);
     EXPECT_EQ(Dword(W("Watermark"), W("First Image Landscape Position")), 528u);
     EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 1), 528);

@@ -38,30 +38,21 @@ protected:
     void TearDown() override { nw::hosted::RevertImpersonation(); }
 };
 
-TEST(PrinterVariables, PrinterValuesResolveBothSyntaxesWithoutTheUser) {
+TEST(PrinterVariables, PrinterValuesResolveBothSyntaxesAndUnresolvedOnesStayAsWritten) {
     PrinterVariable(W("DIR"), W("C:\\Out"));
     PrinterVariable(W("NESTED"), W("%DIR%\\sub"));
-    EXPECT_EQ(Expand(W("<<DIR>>\\a.txt")), Expanded(1, W("C:\\Out\\a.txt")));
-
-    EXPECT_EQ(Expand(W("%DIR%\\b.txt")), Expanded(1, W("C:\\Out\\b.txt")));
-
-    // Pass 1 first, then pass 2 over its result.
-    EXPECT_EQ(Expand(W("<<NESTED>>\\c.txt")), Expanded(1, W("C:\\Out\\sub\\c.txt")));
-
-    // "<<NAME" without ">>" runs to the end of the text.
-    EXPECT_EQ(Expand(W("x<<DIR")), Expanded(1, W("xC:\\Out")));
-}
-
-TEST(PrinterVariables, UnresolvedReferencesStayAsWrittenAndFailTheResult) {
-    PrinterVariable(W("DIR"), W("C:\\Out"));
-    EXPECT_EQ(Expand(W("<<X>>\\<<DIR>>")), Expanded(0, W("<<X>>\\C:\\Out")));
-
-    EXPECT_EQ(Expand(W("%X%-%DIR%")), Expanded(0, W("%X%-C:\\Out")));
-
-    EXPECT_EQ(Expand(W("<<>>")), Expanded(0, W("<<>>")));
-
-    // Plain text, and a lone "%", are copied and count as resolved.
-    EXPECT_EQ(Expand(W("C:\\plain\\100% done.txt")), Expanded(1, W("C:\\plain\\100% done.txt")));
+    const std::pair<const WCHAR*, Expanded> cases[] = {
+        {W("<<DIR>>\\a.txt"), {1, W("C:\\Out\\a.txt")}},
+        {W("%DIR%\\b.txt"), {1, W("C:\\Out\\b.txt")}},
+        {W("<<NESTED>>\\c.txt"), {1, W("C:\\Out\\sub\\c.txt")}},  // pass 1, then pass 2 over its result
+        {W("x<<DIR"), {1, W("xC:\\Out")}},                        // runs to the end without ">>"
+        {W("<<X>>\\<<DIR>>"), {0, W("<<X>>\\C:\\Out")}},
+        {W("%X%-%DIR%"), {0, W("%X%-C:\\Out")}},
+        {W("<<>>"), {0, W("<<>>")}},
+        // Plain text, and a lone "%", are copied and count as resolved.
+        {W("C:\\plain\\100% done.txt"), {1, W("C:\\plain\\100% done.txt")}},
+    };
+    for (const auto& [input, expanded] : cases) EXPECT_EQ(Expand(input), expanded);
 }
 
 TEST_F(ImpersonatingTest, UserEnvironmentNeedsAnImpersonationToken) {

@@ -76,7 +76,7 @@ TEST(NumericAccessors, BarcodeUnitGetterKeepsAnEarlierLastError) {
 TEST(NumericAccessors, AnnotationRotationWrapsAndIgnores) {
     NordwispDEVMODE record = MakeRecord();
     EXPECT_EQ(FieldAfter<std::int32_t>(SetAnnotationRotation(&record, 270), record, 6636), -90);
-    // Beyond a full turn the value is ignored.
+    // The degrees given and the rotation read back.
     const std::pair<int, int> cases[] = {{361, -90}, {-361, -90}, {180, 180}, {181, -179}, {360, 0}, {-360, -360}};
     for (auto [degrees, stored] : cases) {
         ASSERT_EQ(SetAnnotationRotation(&record, degrees), 1);
@@ -184,8 +184,7 @@ TEST(NumericAccessors, ValueFirstSettersWithSubstitutes) {
 
 TEST(NumericAccessors, WatermarkPositionCodes) {
     NordwispDEVMODE record = MakeRecord();
-    Put<std::uint32_t>(record, 6012,
-                       0x1u | 0x40u);  // watermark on, landscape stretched to fit
+    Put<std::uint32_t>(record, 6012, 0x1u | 0x40u);  // watermark on, landscape stretched to fit
     EXPECT_EQ(FieldAfter<std::uint32_t>(SetWatermarkPosition(&record, 272, 1), record, 6012), 0x100841u);
     EXPECT_EQ(GetWatermarkPosition(&record, 1), 272);
     EXPECT_EQ(GetWatermarkPosition(&record, 0), 1);
@@ -223,8 +222,7 @@ TEST(NumericAccessors, StartParameterCodesInBothLayouts) {
     EXPECT_EQ(FieldAfter<std::uint16_t>(SetStartApplicationParamCode(&record, 7, 12), record, 6668), 12);
     EXPECT_EQ(GetStartApplicationParamCode(&record, 8), 16);
     EXPECT_EQ(GetStartApplicationParamCode(&record, 15), 3);
-    EXPECT_EQ(At<std::uint8_t>(record, 6670),
-              0);  // BatesFormat, which the older layout overlays
+    EXPECT_EQ(At<std::uint8_t>(record, 6670), 0);  // BatesFormat, which the older layout overlays
     before = record;
     EXPECT_EQ(SetStartApplicationParamCode(&record, 16, 1), 1);
     EXPECT_EQ(SetStartApplicationParamCode(&record, 9, 17), 1);

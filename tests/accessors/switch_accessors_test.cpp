@@ -16,8 +16,7 @@ void ExpectOptionsAfter(NordwispDEVMODE& record, std::initializer_list<std::pair
 
 TEST(SwitchAccessors, FaxModesExcludeEachOtherAndDisableClearsOnlyItsOwnBit) {
     NordwispDEVMODE record = MakeRecord();
-    Put<std::uint32_t>(record, kOptions,
-                       0x1u | 0x40u);  // fax mode 4 and write text
+    Put<std::uint32_t>(record, kOptions, 0x1u | 0x40u);  // fax mode 4 and write text
     ExpectOptionsAfter(record, {{Enable200FaxOutput, 0x2u | 0x40u}, {EnableLowFaxOutput, 0x800000u | 0x40u}});
     EXPECT_EQ(Is200FaxOutputEnabled(&record), 0);
     EXPECT_EQ(IsLowFaxOutputEnabled(&record), 1);

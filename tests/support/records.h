@@ -78,8 +78,8 @@ std::optional<T> FieldAfter(int result, const NordwispDEVMODE& record, std::size
 inline bool SameBytes(const NordwispDEVMODE& a, const NordwispDEVMODE& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // A call's result together with the last error it left, so that both are
-// checked in one expectation: EXPECT_EQ(NW_EXPORT_CALL(f(x)), (Outcome{0,
-// 87})).
+// checked in one expectation:
+//     EXPECT_EQ(NW_EXPORT_CALL(f(x)), (Outcome{0, 87}));
 struct Outcome {
     long long result;
     std::uint32_t error;

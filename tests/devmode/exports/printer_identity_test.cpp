@@ -43,14 +43,10 @@ TEST_F(PrinterTest, ManufacturerMustMatchExactly) {
 }
 
 TEST_F(PrinterTest, PrinterListKeepsOnlyThisDriversLocalQueues) {
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Beta", u"TS001"),
-              0u);  // redirected session port
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Eta", u"TS01"),
-              0u);  // four characters: kept
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Theta", u"TSX01"),
-              0u);  // not digits: kept
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Iota", u"ts001"),
-              0u);  // lower case: kept
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Beta", u"TS001"), 0u);   // redirected session port
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Eta", u"TS01"), 0u);     // four characters: kept
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Theta", u"TSX01"), 0u);  // not digits: kept
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Iota", u"ts001"), 0u);   // lower case: kept
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Gamma", u"Acme Driver", nullptr, 0), 0u);
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Delta", u"Remote Desktop Easy Print", nullptr, 1), 0u);
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Epsilon", u"Remotive Driver", nullptr, 1), 0u);
@@ -66,8 +62,7 @@ TEST_F(PrinterTest, PrinterListKeepsOnlyThisDriversLocalQueues) {
     Block<char> ansi(GetNordwispPrintersA());
     ASSERT_TRUE(ansi);
     EXPECT_EQ(std::string(ansi.get()), "Eta;Iota;Nordwisp Printer;Theta;Zeta");
-    EXPECT_EQ(NordwispMachine_BlockSize(ansi.get()),
-              37u);  // one byte per character and the terminator
+    EXPECT_EQ(NordwispMachine_BlockSize(ansi.get()), 37u);  // one byte per character and the terminator
 }
 
 TEST(PrinterListTest, EmptyMachineGivesAnEmptyText) {

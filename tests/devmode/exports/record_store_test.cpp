@@ -99,8 +99,7 @@ TEST_F(PrinterTest, SaveRecomputesPackedResolutionBeforeLookingAtTheName) {
         return At<std::uint32_t>(*record, NW_OFFSET(PackedResolution));
     };
     EXPECT_EQ(packedAfterFailedSave(-4, 600, 0x1000000), 0x02580258u);
-    EXPECT_EQ(packedAfterFailedSave(-5, -6, 0x1000000),
-              0x00C400CCu);  // fax: X 204 of -5, Y 196 of -6
+    EXPECT_EQ(packedAfterFailedSave(-5, -6, 0x1000000), 0x00C400CCu);  // fax: X 204 of -5, Y 196 of -6
     EXPECT_EQ(packedAfterFailedSave(50, 3001, 0x1000000), 0x012C0032u);
     EXPECT_EQ(packedAfterFailedSave(-4, 600, 0x0FFFFFF), 0u);  // bit not set
     Put<std::uint16_t>(*record, 70, 6658);                     // not a record
@@ -131,8 +130,7 @@ TEST_F(PrinterTest, EachSaverWritesItsOwnStore) {
     Put<std::uint32_t>(*record, NW_OFFSET(FileFormat), 12);
     ASSERT_EQ(SaveDefaultNordwispDEVMODE(kPrinter, record.get()), 1);
     EXPECT_EQ(ReadStore("global", NW_OFFSET(FileFormat)), 12);
-    EXPECT_EQ(ReadStore("load", NW_OFFSET(FileFormat)),
-              7);  // the user's own record wins
+    EXPECT_EQ(ReadStore("load", NW_OFFSET(FileFormat)), 7);  // the user's own record wins
 
     Put<std::uint32_t>(*record, NW_OFFSET(FileFormat), 21);
     ASSERT_EQ(SaveNordwispDEVMODEA("Nordwisp Printer", record.get()), 1);
@@ -228,8 +226,7 @@ TEST_F(PrinterTest, DriverMergeCannotChangeOutputDirectoryOrAnnotationText) {
     ASSERT_EQ(SaveNordwispDEVMODE(kPrinter, record.get()), 1);
     EXPECT_EQ(TextAt(*record, NW_OFFSET(OutputDirectory)), u"D:\\Out");
     EXPECT_EQ(TextAt(*record, NW_OFFSET(AnnotationText), 128), u"Hello");
-    EXPECT_EQ(At<std::uint32_t>(*record, NW_OFFSET(FileFormat)),
-              33u);  // the merge did run
+    EXPECT_EQ(At<std::uint32_t>(*record, NW_OFFSET(FileFormat)), 33u);  // the merge did run
     NordwispMachine_SetMergeHook(nullptr, nullptr);
     EXPECT_EQ(RunChild("CheckTexts"), 0);
 }

@@ -52,8 +52,7 @@ TEST_F(VerifyTest, A4At300DpiTakesItsSizeFromTheList) {
 TEST_F(VerifyTest, InchPapersConvertToTenthsOfAMillimetre) {
     r().DM.dmPaperSize = 20;  // Envelope #10, 4.12 x 9.5 in
     Verify();
-    EXPECT_EQ(Page(), std::make_tuple(20, 1046, 2413, 1236u,
-                                      2850u));  // 412 * 2.54 = 1046.48
+    EXPECT_EQ(Page(), std::make_tuple(20, 1046, 2413, 1236u, 2850u));  // 412 * 2.54 = 1046.48
 }
 
 TEST_F(VerifyTest, LandscapeExchangesTheResolutionsUnlessFaxOutputIsOn) {
@@ -64,8 +63,7 @@ TEST_F(VerifyTest, LandscapeExchangesTheResolutionsUnlessFaxOutputIsOn) {
     EXPECT_EQ(Page(), std::make_tuple(9, 2100, 2970, 2480u, 7016u));
     r().Options |= kFaxOutput;
     Verify();
-    EXPECT_EQ(Page(), std::make_tuple(9, 2100, 2970, 4961u,
-                                      3508u));  // 2100 * 600 / 254 = 4960.6
+    EXPECT_EQ(Page(), std::make_tuple(9, 2100, 2970, 4961u, 3508u));  // 2100 * 600 / 254 = 4960.6
     EXPECT_EQ(r().Options & kRotatePaper, kRotatePaper);
 }
 
@@ -97,8 +95,7 @@ TEST_F(VerifyTest, ZeroAndOversizeDimensionsFallBackToLetter) {
     r().DM.dmScale = 1000;  // width 300000, length -50
     Verify();
     EXPECT_EQ(r().DM.dmPaperWidth * r().DM.dmScale / 100, 300000);
-    EXPECT_EQ(r().DM.dmPaperLength * r().DM.dmScale / 100,
-              2790);  // 2794 held in millimetres
+    EXPECT_EQ(r().DM.dmPaperLength * r().DM.dmScale / 100, 2790);  // 2794 held in millimetres
 }
 
 TEST_F(VerifyTest, FaxResolutionsGivePixelsAt204By196ThenAreClamped) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -25,7 +24,7 @@ inline NordwispDEVMODE MakeRecord(std::u16string_view deviceName = {}, std::uint
     record.DM.dmSize = NW_DEVMODE_PUBLIC_SIZE;
     record.DM.dmDriverExtra = NW_DEVMODE_PRIVATE_SIZE;
     record.DM.dmDriverVersion = NW_SUPPORTED_DRIVER_VERSION;
-    std::memcpy(record.DM.dmDeviceName, deviceName.data(), std::min<std::size_t>(deviceName.size(), 32) * 2);
+    for (std::size_t i = 0; i < deviceName.size() && i < 32; ++i) record.DM.dmDeviceName[i] = deviceName[i];
     return record;
 }
 

@@ -1,5 +1,6 @@
 // Loading, saving and releasing records through the exported API, checked
 // in this process and in a new one.
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -158,20 +159,16 @@ TEST_F(PrinterTest, GlobalDefaultNeedsAdministratorMembership) {
     EXPECT_EQ(result, 0);
 }
 
-struct Installation {
-    std::uint32_t type;
-    std::uint32_t id;
-    std::uint32_t flags;
-    bool operator==(const Installation&) const = default;
-};
+// The printer type, ID and flags a save fills in.
+using Installation = std::array<std::uint32_t, 3>;
+constexpr std::size_t kInstallation[] = {NW_OFFSET(PrinterType), NW_OFFSET(PrinterID), NW_OFFSET(PrinterFlags)};
 Installation InstallationOf(const NordwispDEVMODE* record) {
-    return {At<std::uint32_t>(*record, NW_OFFSET(PrinterType)), At<std::uint32_t>(*record, NW_OFFSET(PrinterID)),
-            At<std::uint32_t>(*record, NW_OFFSET(PrinterFlags))};
+    Installation fields;
+    for (std::size_t i = 0; i < 3; ++i) fields[i] = At<std::uint32_t>(*record, kInstallation[i]);
+    return fields;
 }
 void SetInstallation(NordwispDEVMODE* record, Installation fields) {
-    Put(*record, NW_OFFSET(PrinterType), fields.type);
-    Put(*record, NW_OFFSET(PrinterID), fields.id);
-    Put(*record, NW_OFFSET(PrinterFlags), fields.flags);
+    for (std::size_t i = 0; i < 3; ++i) Put(*record, kInstallation[i], fields[i]);
 }
 
 TEST_F(PrinterTest, InstallationFieldsComeFromAStoredRecordWithAnId) {

@@ -1,5 +1,6 @@
 // Range verification of records: paper resolution through the cached list,
 // pixel sizes, clamps and the output-family rules.
+#include <array>
 #include <cstring>
 #include <tuple>
 
@@ -130,35 +131,23 @@ TEST_F(VerifyTest, FaxFormatsSetFaxResolutionsAndMultipage) {
 }
 
 TEST_F(VerifyTest, StartCodesResetOnAGapARepeatOrAnOversizedCode) {
-    auto setCodes = [&](std::initializer_list<int> codes) {
-        for (int i = 0; i < 8; ++i) r().StartParamCodes[i] = 0;
-        std::memset(r().StartParamCodesHigh, 0, sizeof r().StartParamCodesHigh);
-        int i = 0;
-        for (int c : codes) {
-            if (i < 8)
-                r().StartParamCodes[i] = static_cast<std::uint16_t>(c);
-            else
-                r().StartParamCodesHigh[i - 8] = static_cast<std::uint8_t>(c);
-            ++i;
-        }
+    using Codes = std::array<int, 16>;  // eight 16-bit codes, then eight bytes
+    auto set = [&](const Codes& codes) {
+        for (int i = 0; i < 8; ++i) r().StartParamCodes[i] = static_cast<std::uint16_t>(codes[i]);
+        for (int i = 8; i < 16; ++i) r().StartParamCodesHigh[i - 8] = static_cast<std::uint8_t>(codes[i]);
     };
-    auto isReset = [&] {
-        for (int i = 0; i < 8; ++i)
-            if (r().StartParamCodes[i] != i + 1) return false;
-        for (int i = 8; i < 15; ++i)
-            if (r().StartParamCodesHigh[i - 8] != i + 1) return false;
-        return r().StartParamCodesHigh[7] == 0;
+    auto stored = [&] {
+        Codes codes;
+        for (int i = 0; i < 16; ++i) codes[i] = i < 8 ? r().StartParamCodes[i] : r().StartParamCodesHigh[i - 8];
+        return codes;
     };
-    setCodes({1, 2, 3});
+    set({1, 2, 3});
     Verify();
-    EXPECT_FALSE(isReset());
-    EXPECT_EQ(r().StartParamCodes[2], 3);
-    EXPECT_EQ(r().StartParamCodes[3], 0);
-
-    for (auto codes : {std::initializer_list<int>{1, 2, 0, 3}, {4, 4}, {1, 17}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 5}}) {
-        setCodes(codes);
+    EXPECT_EQ(stored(), (Codes{1, 2, 3}));
+    for (const Codes& codes : {Codes{1, 2, 0, 3}, Codes{4, 4}, Codes{1, 17}, Codes{0, 0, 0, 0, 0, 0, 0, 0, 0, 5}}) {
+        set(codes);
         Verify();
-        EXPECT_TRUE(isReset());
+        EXPECT_EQ(stored(), (Codes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0}));
     }
 }
 

@@ -18,26 +18,15 @@ namespace {
 
 const WCHAR* const kStamp = W("Text Watermark Stamp Settings");
 
-struct LayerState {
-    int stampResult;
-    int stamp;
-    int watermarkResult;
-    int watermark;
-};
-bool operator==(const LayerState& a, const LayerState& b) {
-    return a.stampResult == b.stampResult && a.stamp == b.stamp && a.watermarkResult == b.watermarkResult &&
-           a.watermark == b.watermark;
-}
-std::ostream& operator<<(std::ostream& out, const LayerState& s) {
-    return out << "{" << s.stampResult << "," << s.stamp << "," << s.watermarkResult << "," << s.watermark << "}";
-}
+// Stamp result and value, watermark result and value.
+using LayerState = std::array<int, 4>;
 
 class LayerRuleTest : public FamilyTest {
 protected:
     LayerState Read() {
         LayerState state{0, 9, 0, 9};
-        state.stampResult = GetTextStampEnabled(rec(), &state.stamp);
-        state.watermarkResult = GetTextWatermarkEnabled(rec(), &state.watermark);
+        state[0] = GetTextStampEnabled(rec(), &state[1]);
+        state[2] = GetTextWatermarkEnabled(rec(), &state[3]);
         return state;
     }
     // The four values of the rule as stored, "-" for a missing one.
@@ -80,30 +69,27 @@ TEST_F(LayerRuleTest, ReadingFollowsEnabledLayerAndTheOlderValues) {
 }
 
 TEST_F(LayerRuleTest, SettingMovesTheOneObjectBetweenLayers) {
-    EXPECT_EQ(SetTextStampEnabled(rec(), 1), 1);
-    EXPECT_EQ(Values(), u"1 0 1 0 ");
-    EXPECT_EQ(Read(), (LayerState{1, 1, 1, 0}));
-
-    // Turning the watermark off leaves the stamp alone.
-    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 0), 1);
-    EXPECT_EQ(Values(), u"1 0 1 0 ");
-
-    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 1), 1);
-    EXPECT_EQ(Values(), u"1 1 0 1 ");
-    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 1}));
-
-    EXPECT_EQ(SetTextStampEnabled(rec(), 0), 1);
-    EXPECT_EQ(Values(), u"1 1 0 1 ");
-
-    EXPECT_EQ(SetTextWatermarkEnabled(rec(), 0), 1);
-    EXPECT_EQ(Values(), u"0 1 0 0 ");
-    EXPECT_EQ(Read(), (LayerState{1, 0, 1, 0}));
-
-    // Switched off, a new layer is written alone before the object is
-    // turned on again.
-    EXPECT_EQ(SetTextStampEnabled(rec(), 5), 1);
-    EXPECT_EQ(Values(), u"5 0 1 0 ");
-    EXPECT_EQ(Read(), (LayerState{1, 1, 1, 0}));
+    struct Step {
+        int (*set)(NordwispDEVMODE*, int);
+        int value;
+        std::u16string_view values;
+        LayerState read;
+    };
+    const Step steps[] = {
+        {SetTextStampEnabled, 1, u"1 0 1 0 ", {1, 1, 1, 0}},
+        {SetTextWatermarkEnabled, 0, u"1 0 1 0 ", {1, 1, 1, 0}},  // leaves the stamp alone
+        {SetTextWatermarkEnabled, 1, u"1 1 0 1 ", {1, 0, 1, 1}},
+        {SetTextStampEnabled, 0, u"1 1 0 1 ", {1, 0, 1, 1}},
+        {SetTextWatermarkEnabled, 0, u"0 1 0 0 ", {1, 0, 1, 0}},
+        // Switched off, a new layer is written alone before the object is
+        // turned on again.
+        {SetTextStampEnabled, 5, u"5 0 1 0 ", {1, 1, 1, 0}},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(step.set(rec(), step.value), 1);
+        EXPECT_EQ(Values(), step.values);
+        EXPECT_EQ(Read(), step.read);
+    }
 }
 
 TEST_F(LayerRuleTest, TurningOffWithNoLayerStoredActsOnLayerZero) {

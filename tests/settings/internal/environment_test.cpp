@@ -1,12 +1,17 @@
-// Printer variables in file names: both syntaxes, the printer's values
-// before the impersonated user's environment, and the 260-character output.
+// The printer's environment: variables in file names (both syntaxes, the
+// printer's values before the impersonated user's environment, the
+// 260-character output) and the session refresh that range verification
+// runs for every record.
 #include <gtest/gtest.h>
 
 #include <array>
 
 #include "env/printer_environment.h"
+#include "env/session.h"
 #include "platform/hosted/hosted_hooks.h"
+#include "platform/hosted/machine.h"
 #include "settings/key_path.h"
+#include "settings/messaging_session.h"
 #include "support/records.h"
 #include "support/registry.h"
 
@@ -96,6 +101,40 @@ TEST(PrinterVariables, MissingArgumentsGiveZeroAndAClearedOutput) {
     }
     EXPECT_EQ(env::ExpandVariables(nullptr, W("a"), output.data()), 0);
     EXPECT_EQ(env::ExpandVariables(&record, W("a"), nullptr), 0);
+}
+
+const WString kMessaging = PrinterKey(W("Office"), W("Messaging Interface Settings"));
+
+std::uint32_t SessionField(const NordwispDEVMODE& record) { return At<std::uint32_t>(record, 4452); }
+
+void RunInSession(std::uint32_t session) {
+    auto identity = nw::hosted::CurrentIdentity();
+    identity.sessionId = session;
+    nw::hosted::SetIdentity(identity);
+}
+
+TEST(SessionRefresh, WindowsSessionBecomesRecordAndRegistryIdentifier) {
+    RunInSession(5);
+    auto record = MakeRecord(u"Office");
+    Put<std::uint32_t>(record, 4452, 9);
+
+    // Switch missing: nothing happens.
+    EXPECT_EQ(env::RefreshSessionID(&record), 1);
+    EXPECT_EQ(SessionField(record), 9u);
+    EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, kMessaging, W("Messaging Interface ID")));
+
+    // Any case of "yes" turns it on.
+    StoreText(kMessaging, W("Use Windows Session ID"), W("yEs"));
+    EXPECT_EQ(env::RefreshSessionID(&record), 1);
+    EXPECT_EQ(SessionField(record), 5u);
+    EXPECT_EQ(StoredDword(kMessaging, W("Messaging Interface ID")), 5u);
+
+    // "No" (or anything but yes) leaves both alone.
+    StoreText(kMessaging, W("Use Windows Session ID"), W("Yes please"));
+    RunInSession(6);
+    EXPECT_EQ(env::RefreshSessionID(&record), 1);
+    EXPECT_EQ(SessionField(record), 5u);
+    EXPECT_EQ(StoredDword(kMessaging, W("Messaging Interface ID")), 5u);
 }
 
 }  // namespace

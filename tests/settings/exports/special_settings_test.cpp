@@ -187,25 +187,50 @@ TEST_F(AreaTest, ForcedDpiAndPaperSwitches) {
 
 using FirstImageTest = FamilyTest;
 
-TEST_F(FirstImageTest, BrightnessAndPositionPerOrientation) {
-    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 0), 40);
-    for (int refused : {101, -1}) EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, refused), 0);
-    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 0, 100), 1);
-    EXPECT_EQ(SetWatermarkFirstImageBrightness(rec(), 1, 0), 1);
-    EXPECT_EQ(Dword(W("Watermark"), W("First Image Portrait Brightness")), 100u);
-    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 0), 100);
-    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 1), 0);
-    PlantDword(W("Watermark"), W("First Image Landscape Brightness"), 150);
-    EXPECT_EQ(GetWatermarkFirstImageBrightness(rec(), 1), 40);
-
-    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 1), 4);
-    for (int refused : {3, 256}) EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, refused), 0);
-    EXPECT_EQ(SetWatermarkFirstImagePosition(rec(), 1, 528), 1);
-    EXPECT_EQ(Dword(W("Watermark"), W("First Image Landscape Position")), 528u);
-    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 1), 528);
-    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 0), 4);
-    PlantDword(W("Watermark"), W("First Image Portrait Position"), 5);
-    EXPECT_EQ(GetWatermarkFirstImagePosition(rec(), 0), 4);
+TEST_F(FirstImageTest, BrightnessPositionAndFilePerOrientation) {
+    // Each value is kept per orientation; a stored value outside the range
+    // reads as the default.
+    struct Case {
+        int (*get)(const NordwispDEVMODE*, int);
+        int (*set)(NordwispDEVMODE*, int, int);
+        const WCHAR* name;  // of the landscape value
+        int fallback;
+        int refused[2];
+        int accepted;  // in landscape
+        int portrait;  // accepted in portrait
+        DWORD stored;  // planted in portrait, outside the range
+    };
+    const Case cases[] = {
+        {GetWatermarkFirstImageBrightness,
+         SetWatermarkFirstImageBrightness,
+         W("First Image Landscape Brightness"),
+         40,
+         {101, -1},
+         100,
+         0,
+         150},
+        {GetWatermarkFirstImagePosition,
+         SetWatermarkFirstImagePosition,
+         W("First Image Landscape Position"),
+         4,
+         {3, 256},
+         528,
+         272,
+         5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fallback);
+        EXPECT_EQ(c.get(rec(), 1), c.fallback);
+        for (int refused : c.refused) EXPECT_EQ(c.set(rec(), 1, refused), 0);
+        EXPECT_EQ(c.set(rec(), 1, c.accepted), 1);
+        EXPECT_EQ(Dword(W("Watermark"), c.name), static_cast<DWORD>(c.accepted));
+        EXPECT_EQ(c.get(rec(), 1), c.accepted);
+        EXPECT_EQ(c.get(rec(), 0), c.fallback);
+        EXPECT_EQ(c.set(rec(), 0, c.portrait), 1);
+        EXPECT_EQ(c.get(rec(), 0), c.portrait);
+        PlantDword(W("Watermark"), WString(c.name).replace(12, 9, W("Portrait")).c_str(), c.stored);
+        EXPECT_EQ(c.get(rec(), 0), c.fallback);
+    }
 
     EXPECT_EQ(SetWatermarkFirstImageFile(rec(), 0, u"C:\\stamps\\first.bmp"), 1);
     EXPECT_EQ(Text(W("Watermark"), W("First Image Portrait")), u"C:\\stamps\\first.bmp");

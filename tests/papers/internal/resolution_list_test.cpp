@@ -23,13 +23,8 @@ void StoreResolution(int position, const WCHAR* name, std::optional<DWORD> x, st
 }
 
 ResolutionEntry Entry(const WCHAR* name, int code, int x, int y, int visible, int custom) {
-    ResolutionEntry entry{};
+    ResolutionEntry entry{{}, code, x, y, visible, custom};
     std::copy_n(name, WStringView(name).size(), entry.szName);
-    entry.nCode = code;
-    entry.nDpiX = x;
-    entry.nDpiY = y;
-    entry.bVisible = visible;
-    entry.bCustom = custom;
     return entry;
 }
 

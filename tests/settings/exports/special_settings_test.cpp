@@ -188,49 +188,25 @@ TEST_F(AreaTest, ForcedDpiAndPaperSwitches) {
 using FirstImageTest = FamilyTest;
 
 TEST_F(FirstImageTest, BrightnessPositionAndFilePerOrientation) {
-    // Each value is kept per orientation; a stored value outside the range
+    // Kept per orientation (1 is landscape); a stored value outside the range
     // reads as the default.
-    struct Case {
-        int (*get)(const NordwispDEVMODE*, int);
-        int (*set)(NordwispDEVMODE*, int, int);
-        const WCHAR* name;  // of the landscape value
-        int fallback;
-        int refused[2];
-        int accepted;  // in landscape
-        int portrait;  // accepted in portrait
-        DWORD stored;  // planted in portrait, outside the range
+    auto check = [&](auto get, auto set, const WCHAR* landscapeName, int fallback, std::initializer_list<int> refused,
+                     int landscape, int portrait, DWORD outOfRange) {
+        EXPECT_EQ(get(rec(), 1), fallback);
+        for (int value : refused) EXPECT_EQ(set(rec(), 1, value), 0);
+        EXPECT_EQ(set(rec(), 1, landscape), 1);
+        EXPECT_EQ(Dword(W("Watermark"), landscapeName), static_cast<DWORD>(landscape));
+        EXPECT_EQ(get(rec(), 1), landscape);
+        EXPECT_EQ(get(rec(), 0), fallback);
+        EXPECT_EQ(set(rec(), 0, portrait), 1);
+        EXPECT_EQ(get(rec(), 0), portrait);
+        PlantDword(W("Watermark"), WString(landscapeName).replace(12, 9, W("Portrait")).c_str(), outOfRange);
+        EXPECT_EQ(get(rec(), 0), fallback);
     };
-    const Case cases[] = {
-        {GetWatermarkFirstImageBrightness,
-         SetWatermarkFirstImageBrightness,
-         W("First Image Landscape Brightness"),
-         40,
-         {101, -1},
-         100,
-         0,
-         150},
-        {GetWatermarkFirstImagePosition,
-         SetWatermarkFirstImagePosition,
-         W("First Image Landscape Position"),
-         4,
-         {3, 256},
-         528,
-         272,
-         5},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fallback);
-        EXPECT_EQ(c.get(rec(), 1), c.fallback);
-        for (int refused : c.refused) EXPECT_EQ(c.set(rec(), 1, refused), 0);
-        EXPECT_EQ(c.set(rec(), 1, c.accepted), 1);
-        EXPECT_EQ(Dword(W("Watermark"), c.name), static_cast<DWORD>(c.accepted));
-        EXPECT_EQ(c.get(rec(), 1), c.accepted);
-        EXPECT_EQ(c.get(rec(), 0), c.fallback);
-        EXPECT_EQ(c.set(rec(), 0, c.portrait), 1);
-        EXPECT_EQ(c.get(rec(), 0), c.portrait);
-        PlantDword(W("Watermark"), WString(c.name).replace(12, 9, W("Portrait")).c_str(), c.stored);
-        EXPECT_EQ(c.get(rec(), 0), c.fallback);
-    }
+    check(GetWatermarkFirstImageBrightness, SetWatermarkFirstImageBrightness, W("First Image Landscape Brightness"), 40,
+          {101, -1}, 100, 0, 150);
+    check(GetWatermarkFirstImagePosition, SetWatermarkFirstImagePosition, W("First Image Landscape Position"), 4,
+          {3, 256}, 528, 272, 5);
 
     EXPECT_EQ(SetWatermarkFirstImageFile(rec(), 0, u"C:\\stamps\\first.bmp"), 1);
     EXPECT_EQ(Text(W("Watermark"), W("First Image Portrait")), u"C:\\stamps\\first.bmp");

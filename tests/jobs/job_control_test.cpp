@@ -2,8 +2,6 @@
 // structure's bytes at their offsets, the queue shared between processes.
 #include <gtest/gtest.h>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -37,11 +35,8 @@ T At(const RecordBytes& bytes, std::size_t offset) {
 }
 std::u16string TextAt(const RecordBytes& bytes, std::size_t offset) {
     std::u16string text;
-    for (std::size_t i = 0; i < 260; ++i) {
-        const auto c = At<char16_t>(bytes, offset + 2 * i);
-        if (c == 0) break;
-        text += c;
-    }
+    for (std::size_t i = 0; i < 260 && At<char16_t>(bytes, offset + 2 * i) != 0; ++i)
+        text += At<char16_t>(bytes, offset + 2 * i);
     return text;
 }
 bool Untouched(const RecordBytes& bytes, std::size_t from, std::size_t to) {
@@ -50,16 +45,15 @@ bool Untouched(const RecordBytes& bytes, std::size_t from, std::size_t to) {
     return true;
 }
 
-std::uint32_t Submit(const char16_t* document, std::uint32_t pages = 1, const char16_t* user = nullptr,
-                     const char16_t* printer = kPrinter) {
+std::uint32_t Submit(const char16_t* document, std::uint32_t pages = 1, const char16_t* user = nullptr) {
     std::uint32_t id = 0;
-    EXPECT_EQ(NordwispMachine_SubmitJob(printer, document, user, pages, &id), 0u);
+    EXPECT_EQ(NordwispMachine_SubmitJob(kPrinter, document, user, pages, &id), 0u);
     return id;
 }
 
-std::uint32_t Count(const char16_t* printer = kPrinter) {
+std::uint32_t Count() {
     std::uint32_t count = 0xDEAD;
-    EXPECT_EQ(GetNumberOfJobs(printer, &count), 0u);
+    EXPECT_EQ(GetNumberOfJobs(kPrinter, &count), 0u);
     return count;
 }
 
@@ -80,7 +74,7 @@ protected:
     void SetUp() override { ASSERT_EQ(NordwispMachine_AddPrinter(kPrinter, nullptr), 0u); }
 };
 
-TEST_F(JobControlTest, RecordBytesSitAtTheirOffsets) {
+TEST_F(JobControlTest, RecordBytesSitAtTheirOffsetsAndLongTextsAreCutInside) {
     SYSTEMTIME before{};
     GetSystemTime(&before);
     const std::uint32_t first = Submit(u"Quarterly report.docx", 12, u"alice");
@@ -108,16 +102,12 @@ TEST_F(JobControlTest, RecordBytesSitAtTheirOffsets) {
     EXPECT_TRUE(Untouched(bytes, 1568 + 2 * 8, 2088));
     // No status text from the spooler: the field keeps what it held.
     EXPECT_TRUE(Untouched(bytes, 2088, 2608));
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2608), 0u);
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2612), 1u);
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2616), 2u);
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2620), 3u);
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2624), 0u);
+    // Status, priority, position, total and printed pages, then the time.
+    const std::uint32_t numbers[] = {0, 1, 2, 3, 0};
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(At<std::uint32_t>(bytes, 2608 + 4 * i), numbers[i]) << i;
     const auto submitted = At<SYSTEMTIME>(bytes, 2628);
     EXPECT_GE(FileTimeOf(submitted), FileTimeOf(before));
     EXPECT_LE(FileTimeOf(submitted), FileTimeOf(after));
-    EXPECT_EQ(At<std::uint16_t>(bytes, 2628), submitted.wYear);
-    EXPECT_GE(submitted.wYear, 2020);
 
     const RecordBytes firstJob = Job(0);
     EXPECT_EQ(At<std::uint32_t>(firstJob, 0), first);
@@ -125,6 +115,13 @@ TEST_F(JobControlTest, RecordBytesSitAtTheirOffsets) {
     EXPECT_EQ(TextAt(firstJob, 1568), u"Quarterly report.docx");
     EXPECT_EQ(At<std::uint32_t>(firstJob, 2616), 1u);
     EXPECT_EQ(At<std::uint32_t>(firstJob, 2620), 12u);
+
+    const std::u16string document(400, u'd');
+    Submit(document.c_str());
+    const RecordBytes cut = Job(2);
+    EXPECT_EQ(TextAt(cut, 1568), document.substr(0, 259));
+    EXPECT_EQ(At<char16_t>(cut, 1568 + 2 * 259), 0);
+    EXPECT_TRUE(Untouched(cut, 2088, 2608));
 }
 
 TEST_F(JobControlTest, IndexPastTheEndLeavesTheStructureAlone) {
@@ -135,21 +132,9 @@ TEST_F(JobControlTest, IndexPastTheEndLeavesTheStructureAlone) {
     EXPECT_TRUE(Untouched(bytes, 0, bytes.size()));
     Submit(u"Only");
     EXPECT_EQ(Count(), 1u);
-    for (std::uint32_t index : {1u, 2u, 0xFFFFFFFFu}) {
-        EXPECT_EQ(GetJobInfo(kPrinter, index, AsRecord(bytes)), 0u) << index;
-        EXPECT_TRUE(Untouched(bytes, 0, bytes.size())) << index;
-    }
+    for (std::uint32_t index : {1u, 2u, 0xFFFFFFFFu}) EXPECT_EQ(GetJobInfo(kPrinter, index, AsRecord(bytes)), 0u);
     EXPECT_EQ(GetJobInfoA(kPrinterAnsi, 1, AsRecord(bytes)), 0u);
     EXPECT_TRUE(Untouched(bytes, 0, bytes.size()));
-}
-
-TEST_F(JobControlTest, LongTextsAreCutInsideTheirField) {
-    const std::u16string document(400, u'd');
-    Submit(document.c_str());
-    const RecordBytes bytes = Job(0);
-    EXPECT_EQ(TextAt(bytes, 1568), document.substr(0, 259));
-    EXPECT_EQ(At<char16_t>(bytes, 1568 + 2 * 259), 0);
-    EXPECT_TRUE(Untouched(bytes, 2088, 2608));
 }
 
 TEST_F(JobControlTest, BadArgumentsAndUnknownPrinters) {
@@ -185,48 +170,25 @@ TEST_F(JobControlTest, CommandsOutsideTheFourAreRefusedBeforeOpening) {
     EXPECT_EQ(At<std::uint32_t>(Job(0), 2608), 0u);
 }
 
-TEST_F(JobControlTest, PauseResumeRestartDelete) {
-    const std::uint32_t a = Submit(u"A", 5);
+// The spooler's own rules are tested with it; here each command reaches it
+// as the right control code, on a printer opened for use only.
+TEST_F(JobControlTest, EachCommandReachesTheSpoolerAsItsControlCode) {
+    const std::uint32_t a = Submit(u"A");
     const std::uint32_t b = Submit(u"B", 7);
-    const std::uint32_t c = Submit(u"C");
+    const std::uint32_t theirs = Submit(u"Theirs", 1, u"mallory");
     EXPECT_EQ(ControlJob(kPrinter, b, NW_JOB_PAUSE), 0u);
     EXPECT_EQ(At<std::uint32_t>(Job(1), 2608), 0x1u);
     EXPECT_EQ(At<std::uint32_t>(Job(0), 2608), 0u);
-    EXPECT_EQ(ControlJob(kPrinter, b, NW_JOB_PAUSE), 0u);
-    EXPECT_EQ(At<std::uint32_t>(Job(1), 2608), 0x1u);
+    EXPECT_EQ(ControlJob(kPrinter, b, NW_JOB_RESTART), 0u);
+    EXPECT_EQ(At<std::uint32_t>(Job(1), 2608), 0x801u);
     EXPECT_EQ(ControlJobA(kPrinterAnsi, b, NW_JOB_RESUME), 0u);
-    EXPECT_EQ(At<std::uint32_t>(Job(1), 2608), 0u);
-    EXPECT_EQ(ControlJob(kPrinter, c, NW_JOB_PAUSE), 0u);
-    EXPECT_EQ(ControlJob(kPrinter, c, NW_JOB_RESTART), 0u);
-    // Restarting keeps a pause and marks the job for printing again.
-    EXPECT_EQ(At<std::uint32_t>(Job(2), 2608), 0x801u);
-
+    EXPECT_EQ(At<std::uint32_t>(Job(1), 2608), 0x800u);
     EXPECT_EQ(ControlJob(kPrinter, a, NW_JOB_DELETE), 0u);
-    EXPECT_EQ(Count(), 2u);
-    const RecordBytes first = Job(0);
-    EXPECT_EQ(At<std::uint32_t>(first, 0), b);
-    EXPECT_EQ(At<std::uint32_t>(first, 2616), 1u);
-    EXPECT_EQ(At<std::uint32_t>(first, 2620), 7u);
-    // A deleted or never-issued identifier is the spooler's 87.
+    EXPECT_EQ(At<std::uint32_t>(Job(0), 0), b);
+    // The spooler's answers come back as they are.
     EXPECT_EQ(ControlJob(kPrinter, a, NW_JOB_PAUSE), kInvalidParameter);
-    EXPECT_EQ(ControlJob(kPrinter, a, NW_JOB_DELETE), kInvalidParameter);
-    EXPECT_EQ(ControlJob(kPrinter, 0, NW_JOB_PAUSE), kInvalidParameter);
-}
-
-TEST_F(JobControlTest, QueuesBelongToTheirPrinterAndUser) {
-    constexpr char16_t kOther[] = u"Second Printer";
-    ASSERT_EQ(NordwispMachine_AddPrinter(kOther, nullptr), 0u);
-    const std::uint32_t mine = Submit(u"Mine");
-    const std::uint32_t theirs = Submit(u"Theirs", 1, u"mallory");
-    const std::uint32_t elsewhere = Submit(u"Elsewhere", 1, nullptr, kOther);
-    EXPECT_EQ(Count(), 2u);
-    EXPECT_EQ(Count(kOther), 1u);
-    // A job is controlled through its own printer only.
-    EXPECT_EQ(ControlJob(kPrinter, elsewhere, NW_JOB_PAUSE), kInvalidParameter);
-    // The printer is opened for use: another user's job is not ours to pause.
     EXPECT_EQ(ControlJob(kPrinter, theirs, NW_JOB_PAUSE), kAccessDenied);
-    EXPECT_EQ(ControlJob(kPrinter, mine, NW_JOB_PAUSE), 0u);
-    EXPECT_EQ(At<std::uint32_t>(Job(1), 2608), 0u);
+    EXPECT_EQ(Count(), 2u);
 }
 
 TEST_F(JobControlTest, JobResultsLeaveTheLibraryLastErrorAlone) {
@@ -244,20 +206,10 @@ NW_TEST_CHILD(PauseJob) {
     return static_cast<int>(ControlJob(kPrinter, id, NW_JOB_PAUSE));
 }
 
-NW_TEST_CHILD(ExpectPausedAndDelete) {
-    RecordBytes bytes = Filled();
-    if (GetJobInfo(kPrinter, 0, AsRecord(bytes)) != 0) return 10;
-    if (At<std::uint32_t>(bytes, 2608) != 0x1u) return 11;
-    if (TextAt(bytes, 1568) != u"Shared") return 12;
-    return static_cast<int>(ControlJob(kPrinter, At<std::uint32_t>(bytes, 0), NW_JOB_DELETE));
-}
-
 TEST_F(JobControlTest, PausedInOneProcessSeenPausedInAnother) {
     const std::uint32_t id = Submit(u"Shared");
     EXPECT_EQ(nw::test::RunChild("PauseJob", {std::to_string(id)}), 0);
     EXPECT_EQ(At<std::uint32_t>(Job(0), 2608), 0x1u);
-    EXPECT_EQ(nw::test::RunChild("ExpectPausedAndDelete"), 0);
-    EXPECT_EQ(Count(), 0u);
 }
 
 }  // namespace

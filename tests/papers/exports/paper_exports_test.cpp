@@ -1,25 +1,17 @@
 // The paper exports as a client calls them: the frame's last error, the
 // null record, the ANSI forms and the forced paper size.
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
-#include "nordwisp/NordwispDEVMODE.h"
-#include "nordwisp/NordwispMachine.h"
+#include "support/library.h"
 
+namespace nw::test {
 namespace {
 
-struct RecordRelease {
-    void operator()(NordwispDEVMODE* record) const { ReleaseNordwispDEVMODE(record); }
-};
-using Record = std::unique_ptr<NordwispDEVMODE, RecordRelease>;
-
-class PaperExportsTest : public ::testing::Test {
+class PaperExportsTest : public PrinterTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(NordwispMachine_AddPrinter(u"Nordwisp Printer", nullptr), 0u);
-        record_.reset(LoadNordwispDEVMODE(u"Nordwisp Printer"));
+        PrinterTest::SetUp();
+        record_.reset(LoadNordwispDEVMODE(kPrinter));
         ASSERT_NE(record_, nullptr);
     }
     Record record_;
@@ -27,21 +19,14 @@ protected:
 
 TEST_F(PaperExportsTest, ANullRecordIsAnInvalidArgumentExceptForTheForcedPaper) {
     int size = 10;
-    EXPECT_EQ(AddPaperSize(nullptr, u"Label", 5, 5, 1), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
-    EXPECT_EQ(ModifyPaperSizeA(nullptr, "A", "B", 5, 5, 1), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
-    EXPECT_EQ(DeletePaperSize(nullptr, u"Label"), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
-    EXPECT_EQ(GetPaperInfoA(nullptr, "Label", nullptr, nullptr, nullptr), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
-    EXPECT_EQ(GetPaperName(nullptr, 9, nullptr, &size), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
-    EXPECT_EQ(EnableForcePaperSize(nullptr), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), NW_ERROR_NULL_ARGUMENT);
+    EXPECT_EQ(NW_EXPORT_CALL(AddPaperSize(nullptr, u"Label", 5, 5, 1)), (Outcome{0, 87}));
+    EXPECT_EQ(NW_EXPORT_CALL(ModifyPaperSizeA(nullptr, "A", "B", 5, 5, 1)), (Outcome{0, 87}));
+    EXPECT_EQ(NW_EXPORT_CALL(DeletePaperSize(nullptr, u"Label")), (Outcome{0, 87}));
+    EXPECT_EQ(NW_EXPORT_CALL(GetPaperInfoA(nullptr, "Label", nullptr, nullptr, nullptr)), (Outcome{0, 87}));
+    EXPECT_EQ(NW_EXPORT_CALL(GetPaperName(nullptr, 9, nullptr, &size)), (Outcome{0, 87}));
+    EXPECT_EQ(NW_EXPORT_CALL(EnableForcePaperSize(nullptr)), (Outcome{0, kNullArgument}));
     // A successful call clears what the failures left.
-    EXPECT_EQ(GetPaperName(record_.get(), 9, nullptr, &size), 1);
-    EXPECT_EQ(Nordwisp_GetLastError(), 0u);
+    EXPECT_EQ(NW_EXPORT_CALL(GetPaperName(record_.get(), 9, nullptr, &size)), (Outcome{1, 0}));
 }
 
 TEST_F(PaperExportsTest, AnsiFormsConvertFromTheAnsiCodePage) {
@@ -63,28 +48,24 @@ TEST_F(PaperExportsTest, AnsiFormsConvertFromTheAnsiCodePage) {
 
     EXPECT_EQ(ModifyPaperSizeA(record_.get(), "\xC3\x89tiquette", "Label", 700, 1000, 1), 277);
     EXPECT_EQ(GetPaperInfoA(record_.get(), "label", nullptr, &height, nullptr), 277);
-    EXPECT_EQ(ModifyPaperSizeA(record_.get(), "Label", nullptr, 700, 1000, 1), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
+    EXPECT_EQ(NW_EXPORT_CALL(ModifyPaperSizeA(record_.get(), "Label", nullptr, 700, 1000, 1)), (Outcome{0, 87}));
     EXPECT_EQ(DeletePaperSizeA(record_.get(), "LABEL"), 1);
-    EXPECT_EQ(DeletePaperSizeA(record_.get(), "Label"), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 2u);
-    EXPECT_EQ(AddPaperSizeA(record_.get(), nullptr, 5, 5, 1), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 87u);
+    EXPECT_EQ(NW_EXPORT_CALL(DeletePaperSizeA(record_.get(), "Label")), (Outcome{0, 2}));
+    EXPECT_EQ(NW_EXPORT_CALL(AddPaperSizeA(record_.get(), nullptr, 5, 5, 1)), (Outcome{0, 87}));
 }
 
 TEST_F(PaperExportsTest, ForcedPaperFallsBackToCustomAndTurnsTheSwitchOn) {
     EXPECT_EQ(IsForcePaperSizeEnabled(record_.get()), 0);
     // The default record is Letter, the list's first paper, which has no name to give.
     EXPECT_EQ(GetPaperSize(record_.get()), 1);
-    EXPECT_EQ(EnableForcePaperSize(record_.get()), 1);
-    EXPECT_EQ(Nordwisp_GetLastError(), 2u);
+    EXPECT_EQ(NW_EXPORT_CALL(EnableForcePaperSize(record_.get())), (Outcome{1, 2}));
     EXPECT_EQ(IsForcePaperSizeEnabled(record_.get()), 1);
     EXPECT_EQ(DisableForcePaperSize(record_.get()), 1);
     EXPECT_EQ(IsForcePaperSizeEnabled(record_.get()), 0);
 
     ASSERT_EQ(SetPaperSize(11, record_.get()), 1);
-    EXPECT_EQ(EnableForcePaperSize(record_.get()), 1);
-    EXPECT_EQ(Nordwisp_GetLastError(), 0u);
+    EXPECT_EQ(NW_EXPORT_CALL(EnableForcePaperSize(record_.get())), (Outcome{1, 0}));
 }
 
 }  // namespace
+}  // namespace nw::test

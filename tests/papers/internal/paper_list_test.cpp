@@ -1,37 +1,38 @@
 // Reading, seeding and checking the paper list as the registry holds it.
-#include <gtest/gtest.h>
+#include <tuple>
 
-#include "papers/paper_fixture.h"
+#include "papers/internal/paper_fixture.h"
 #include "papers/paper_list.h"
 #include "support/temp_dir.h"
 
+namespace nw::test {
 namespace {
 
-using namespace nw;
 using namespace nw::papers;
-using namespace nw::test;
 
-WString Title(const PaperEntry& paper) { return WString(TitleOf(paper)); }
+// Title, code, width and height of a paper; its units, available and
+// advanced flags.
+auto Fields(const PaperEntry& paper) {
+    return std::make_tuple(WString(TitleOf(paper)), paper.nWindowsPaperCode, paper.sPhysSize.x, paper.sPhysSize.y);
+}
+using Paper = std::tuple<WString, int, unsigned, unsigned>;
+auto Flags(const PaperEntry& paper) {
+    return std::make_tuple(paper.nUnits, paper.bAvailable, paper.bAdvancedPaperSize);
+}
 
 TEST_F(PaperTest, FirstBuildSeedsTheRegistryFromTheDataFile) {
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kPapersList));
     const PaperList papers = BuildPaperListForPrinter(printer(), record());
     ASSERT_EQ(papers.size(), 12u);
-    EXPECT_EQ(Title(papers[0]), W("Letter"));
-    EXPECT_EQ(papers[0].nWindowsPaperCode, 1);
-    EXPECT_EQ(papers[0].nUnits, kUnitsInches);
-    EXPECT_EQ(Title(papers[6]), W("A4"));
-    EXPECT_EQ(papers[6].nWindowsPaperCode, 9);
-    EXPECT_EQ(papers[6].sPhysSize.x, 2100u);
-    EXPECT_EQ(papers[6].sPhysSize.y, 2970u);
-    EXPECT_EQ(papers[6].nUnits, kUnitsMillimetres);
-    EXPECT_EQ(papers[6].bAvailable, 1);
-    EXPECT_EQ(papers[6].bAdvancedPaperSize, 0);
+    EXPECT_EQ(WString(TitleOf(papers[0])), W("Letter"));
+    EXPECT_EQ(Flags(papers[0]), std::make_tuple(kUnitsInches, 1, 0));
+    EXPECT_EQ(Fields(papers[6]), (Paper{W("A4"), 9, 2100, 2970}));
+    EXPECT_EQ(Flags(papers[6]), std::make_tuple(kUnitsMillimetres, 1, 0));
 
     EXPECT_EQ(StoredDword(kPapersList, W("Count")), 12u);
     // Text is stored without its terminator; units as the data file spells them.
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(7), W("Title"))->bytes, TextBytes(W("A4")));
-    EXPECT_EQ(StoredText(PaperKey(7), W("Units")), WString(W("MM")));
+    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(7), W("Title")).value().bytes, TextBytes(W("A4")));
+    EXPECT_EQ(StoredText(PaperKey(7), W("Units")), u"MM");
     EXPECT_EQ(StoredDword(PaperKey(12), W("WindowsPaperCode")), 27u);
 
     // From now on the registry is the only source: a changed entry is read back.
@@ -39,76 +40,62 @@ TEST_F(PaperTest, FirstBuildSeedsTheRegistryFromTheDataFile) {
     EXPECT_EQ(BuildPaperListForPrinter(printer(), record())[6].sPhysSize.x, 2000u);
 }
 
-TEST_F(PaperTest, SeedingWithoutNumberOfPaperSizesFails) {
+TEST_F(PaperTest, SeedingCopiesIntegersAsReadDefaultsMissingKeysAndNeedsTheCount) {
     TempDir folder;
-    const WString dataFile = folder.File(W("nopapers.ini"));
-    ASSERT_TRUE(WriteFileBytes(dataFile, "[Paper Size Definitions]\r\nPaper1 Title=A4\r\nPaper1 Width=2100\r\n"));
-    EXPECT_TRUE(BuildPaperList(dataFile.c_str(), record()).empty());
+    const WString noCount = folder.File(W("nopapers.ini"));
+    ASSERT_TRUE(WriteFileBytes(noCount, "[Paper Size Definitions]\r\nPaper1 Title=A4\r\nPaper1 Width=2100\r\n"));
+    EXPECT_TRUE(BuildPaperList(noCount.c_str(), record()).empty());
     EXPECT_FALSE(StoredDword(kPapersList, W("Count")).has_value());
     EXPECT_EQ(InitPaperListInRegistry(nullptr, W("Nordwisp Printer")), 0);
-    EXPECT_EQ(InitPaperListInRegistry(dataFile.c_str(), nullptr), 0);
-}
+    EXPECT_EQ(InitPaperListInRegistry(noCount.c_str(), nullptr), 0);
 
-TEST_F(PaperTest, SeedingCopiesIntegersAsReadAndDefaultsMissingKeys) {
-    TempDir folder;
-    const WString dataFile = folder.File(W("odd.ini"));
-    ASSERT_TRUE(WriteFileBytes(dataFile,
+    const WString odd = folder.File(W("odd.ini"));
+    ASSERT_TRUE(WriteFileBytes(odd,
                                "[Paper Size Definitions]\r\nNumber of Paper Sizes=2\r\n"
                                "Paper1 Title=First\r\nPaper1 Available=7\r\nPaper1 Units=inches\r\n"
                                "Paper2 Width=3\r\n"));
-    ASSERT_EQ(InitPaperListInRegistry(dataFile.c_str(), W("Nordwisp Printer")), 1);
+    ASSERT_EQ(InitPaperListInRegistry(odd.c_str(), W("Nordwisp Printer")), 1);
     EXPECT_EQ(StoredDword(PaperKey(1), W("Available")), 7u);
-    EXPECT_EQ(StoredText(PaperKey(1), W("Units")), WString(W("inches")));
-    EXPECT_EQ(StoredText(PaperKey(2), W("Title")), WString(W("Unknown Paper Size")));
+    EXPECT_EQ(StoredText(PaperKey(1), W("Units")), u"inches");
+    EXPECT_EQ(StoredText(PaperKey(2), W("Title")), u"Unknown Paper Size");
     EXPECT_EQ(StoredDword(PaperKey(2), W("Width")), 3u);
     EXPECT_EQ(StoredDword(PaperKey(2), W("Height")), 1000u);
     EXPECT_EQ(StoredDword(PaperKey(2), W("WindowsPaperCode")), 276u);
-    EXPECT_EQ(StoredText(PaperKey(2), W("Units")), WString(W("MM")));
+    EXPECT_EQ(StoredText(PaperKey(2), W("Units")), u"MM");
 }
 
 TEST_F(PaperTest, OutOfRangeSizesRewriteTheTitleWidthFirst) {
     StoreDword(kPapersList, W("Count"), 3);
     // Width 3 is below the inch minimum of 4; the height (also bad) is then not checked.
-    StorePaper(1, StoredPaper().Title(W("Tiny")).Width(3).Height(2).Code(400).Units(W("Inches")));
-    StorePaper(2, StoredPaper().Title(W("Tall")).Width(10).Height(327661).Code(401).Units(W("MM")));
-    StorePaper(3, StoredPaper().Title(W("Edge")).Width(4).Height(129000).Code(402).Units(W("INCHES")));
+    StorePaper(1, StoredPaper().Title(W("Tiny")).Size(3, 2).Code(400).Units(W("Inches")));
+    StorePaper(2, StoredPaper().Title(W("Tall")).Size(10, 327661).Code(401).Units(W("MM")));
+    StorePaper(3, StoredPaper().Title(W("Edge")).Size(4, 129000).Code(402).Units(W("INCHES")));
     const PaperList papers = BuildPaperList(nullptr, record());
     ASSERT_EQ(papers.size(), 3u);
-    EXPECT_EQ(Title(papers[0]), W("Error: Invalid paper size (Tiny)"));
-    EXPECT_EQ(papers[0].sPhysSize.x, 1000u);
-    EXPECT_EQ(papers[0].sPhysSize.y, 2u);
-    EXPECT_EQ(Title(papers[1]), W("Error: Invalid paper size (Tall)"));
-    EXPECT_EQ(papers[1].sPhysSize.x, 10u);
-    EXPECT_EQ(papers[1].sPhysSize.y, 1000u);
-    EXPECT_EQ(Title(papers[2]), W("Edge"));
-    EXPECT_EQ(papers[2].sPhysSize.y, 129000u);
+    EXPECT_EQ(Fields(papers[0]), (Paper{W("Error: Invalid paper size (Tiny)"), 400, 1000, 2}));
+    EXPECT_EQ(Fields(papers[1]), (Paper{W("Error: Invalid paper size (Tall)"), 401, 10, 1000}));
+    EXPECT_EQ(Fields(papers[2]), (Paper{W("Edge"), 402, 4, 129000}));
     // Nothing is written back.
-    EXPECT_EQ(StoredText(PaperKey(1), W("Title")), WString(W("Tiny")));
+    EXPECT_EQ(StoredText(PaperKey(1), W("Title")), u"Tiny");
     EXPECT_EQ(StoredDword(PaperKey(1), W("Width")), 3u);
 }
 
 TEST_F(PaperTest, MissingAndOversizedValuesReadAsTheirDefaults) {
     const WString title63(63, W('t'));
-    const WString title64(64, W('u'));
     StoreDword(kPapersList, W("Count"), 4);
-    StorePaper(1, StoredPaper().Title(title63.c_str()).Width(100).Height(100).Code(5).Available(9));
-    StorePaper(2, StoredPaper().Title(title64.c_str()).Units(W("Pixels")).Advanced(3));
+    StorePaper(1, StoredPaper().Title(title63.c_str()).Size(100, 100).Code(5).Available(9));
+    StorePaper(2, StoredPaper().Title(WString(64, W('u')).c_str()).Units(W("Pixels")).Advanced(3));
     StorePaper(3, StoredPaper().Units(W("points")));
     StorePaper(4, StoredPaper().Title(W("Plain")).Units(W("mm")));
     const PaperList papers = BuildPaperList(nullptr, record());
     ASSERT_EQ(papers.size(), 4u);
-    EXPECT_EQ(Title(papers[0]), title63);
-    EXPECT_EQ(papers[0].nUnits, kUnitsMillimetres);  // no "Units" value
-    EXPECT_EQ(papers[0].bAvailable, 1);
-    EXPECT_EQ(papers[0].bAdvancedPaperSize, 0);
-    EXPECT_EQ(Title(papers[1]), W("Unknown Paper Size"));
-    EXPECT_EQ(papers[1].sPhysSize.x, 1000u);
-    EXPECT_EQ(papers[1].sPhysSize.y, 1000u);
-    EXPECT_EQ(papers[1].nWindowsPaperCode, 277);  // 276 + position
-    EXPECT_EQ(papers[1].nUnits, kUnitsPixels);
-    EXPECT_EQ(papers[1].bAdvancedPaperSize, 1);
-    EXPECT_EQ(papers[1].bAvailable, 0);
-    EXPECT_EQ(Title(papers[2]), W("Unknown Paper Size"));
+    // No "Units" value: millimetres; any flag value but 0 counts as set;
+    // a missing code is 276 + position.
+    EXPECT_EQ(Fields(papers[0]), (Paper{title63, 5, 100, 100}));
+    EXPECT_EQ(Flags(papers[0]), std::make_tuple(kUnitsMillimetres, 1, 0));
+    EXPECT_EQ(Fields(papers[1]), (Paper{W("Unknown Paper Size"), 277, 1000, 1000}));
+    EXPECT_EQ(Flags(papers[1]), std::make_tuple(kUnitsPixels, 0, 1));
+    EXPECT_EQ(WString(TitleOf(papers[2])), W("Unknown Paper Size"));
     EXPECT_EQ(papers[2].nUnits, kUnitsPixels);
     EXPECT_EQ(papers[3].nUnits, kUnitsMillimetres);
 }
@@ -123,21 +110,20 @@ TEST_F(PaperTest, AMissingSubkeyFailsTheWholeBuild) {
 TEST_F(PaperTest, AdvancedListHoldsOnlyUserPapersPacked) {
     StoreDword(kPapersList, W("Count"), 5);
     StorePaper(1, StoredPaper().Title(W("Shipped")).Code(9).Advanced(0));
-    StorePaper(2, StoredPaper().Title(W("Mine")).Width(500).Height(600).Code(300).Advanced(1));
+    StorePaper(2, StoredPaper().Title(W("Mine")).Size(500, 600).Code(300).Advanced(1));
     StorePaper(3, StoredPaper().Title(W("NoFlag")));
-    StorePaper(4, StoredPaper().Title(W("Coded later")).Width(500).Height(600).Advanced(2));
-    StorePaper(5, StoredPaper().Title(W("Last")).Width(500).Height(600).Advanced(1));
+    StorePaper(4, StoredPaper().Title(W("Coded later")).Size(500, 600).Advanced(2));
+    StorePaper(5, StoredPaper().Title(W("Last")).Size(500, 600).Advanced(1));
     const PaperList papers = BuildAdvancedPaperList(W("Nordwisp Printer"), record());
     ASSERT_EQ(papers.size(), 3u);
-    EXPECT_EQ(Title(papers[0]), W("Mine"));
-    EXPECT_EQ(papers[0].nWindowsPaperCode, 300);
-    EXPECT_EQ(Title(papers[1]), W("Coded later"));
-    EXPECT_EQ(papers[1].nWindowsPaperCode, 277);  // 276 + papers included before it
+    EXPECT_EQ(Fields(papers[0]), (Paper{W("Mine"), 300, 500, 600}));
+    // 276 + the papers included before it.
+    EXPECT_EQ(Fields(papers[1]), (Paper{W("Coded later"), 277, 500, 600}));
     EXPECT_EQ(papers[1].bAdvancedPaperSize, 1);
     EXPECT_EQ(papers[2].nWindowsPaperCode, 278);
     // Never seeds: another printer's missing list stays missing.
     EXPECT_TRUE(BuildAdvancedPaperList(W("Other Printer"), record()).empty());
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, W("SOFTWARE\\Kelmora Works\\Other Printer\\PapersList")));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, PrinterKey(W("Other Printer"), W("PapersList"))));
 }
 
 TEST_F(PaperTest, SaveWritesEveryValueInItsEncoding) {
@@ -152,10 +138,9 @@ TEST_F(PaperTest, SaveWritesEveryValueInItsEncoding) {
     WriteRaw(HKEY_CURRENT_USER, PaperKey(1), W("Height"), REG_BINARY, DwordBytes(22));
     ASSERT_EQ(SavePaperList(nullptr, &paper, 1, W("Nordwisp Printer")), 1);
     EXPECT_EQ(StoredDword(kPapersList, W("Count")), 1u);
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(1), W("Title"))->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(StoredText(PaperKey(1), W("Title")), WString(W("Saved")));
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(1), W("Height"))->type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(StoredText(PaperKey(1), W("Units")), WString(W("Pixels")));
+    EXPECT_EQ(StoredText(PaperKey(1), W("Title")), u"Saved");
+    EXPECT_EQ(StoredDword(PaperKey(1), W("Height")), 22u);
+    EXPECT_EQ(StoredText(PaperKey(1), W("Units")), u"Pixels");
     EXPECT_EQ(StoredDword(PaperKey(1), W("WindowsPaperCode")), 0xFFFFFFFDu);
     EXPECT_EQ(StoredDword(PaperKey(1), W("Available")), 0u);
     // No papers: only a zero count; a null list with a count is refused.
@@ -182,3 +167,4 @@ TEST(PaperCodes, NextCodeStartsAfterTheShippedRange) {
 }
 
 }  // namespace
+}  // namespace nw::test

@@ -1,10 +1,8 @@
 // The resolution list: reading it from the settings store, writing it into
 // a settings INI file.
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "papers/paper_fixture.h"
+#include "papers/internal/paper_fixture.h"
 #include "papers/resolution_list.h"
 #include "support/temp_dir.h"
 
@@ -14,7 +12,7 @@ using namespace nw;
 using namespace nw::papers;
 using namespace nw::test;
 
-const WString kResolutions = W("SOFTWARE\\Kelmora Works\\Nordwisp Printer\\Resolutions");
+const WString kResolutions = PrinterKey(W("Nordwisp Printer"), W("Resolutions"));
 
 void StoreResolution(int position, const WCHAR* name, std::optional<DWORD> x, std::optional<DWORD> y) {
     const WString key = kResolutions + W("\\") + settings::DecimalText(position);
@@ -25,13 +23,8 @@ void StoreResolution(int position, const WCHAR* name, std::optional<DWORD> x, st
 }
 
 ResolutionEntry Entry(const WCHAR* name, int code, int x, int y, int visible, int custom) {
-    ResolutionEntry entry{};
+    ResolutionEntry entry{{}, code, x, y, visible, custom};
     std::copy_n(name, WStringView(name).size(), entry.szName);
-    entry.nCode = code;
-    entry.nDpiX = x;
-    entry.nDpiY = y;
-    entry.bVisible = visible;
-    entry.bCustom = custom;
     return entry;
 }
 
@@ -60,9 +53,9 @@ TEST_F(PaperTest, ResolutionsOutsideTheirRangeAreDroppedInOrder) {
     EXPECT_EQ(list[0].bCustom, 1);
     EXPECT_EQ(WString(list[1].szName), W("Driver"));
     EXPECT_EQ(list[1].nDpiX, -1);
-    EXPECT_EQ(list[1].nCode, 0);      // no "Code"
-    EXPECT_EQ(list[1].bVisible, 1);   // no "Visible"
-    EXPECT_EQ(list[1].bCustom, 0);    // no "Custom"
+    EXPECT_EQ(list[1].nCode, 0);     // no "Code"
+    EXPECT_EQ(list[1].bVisible, 1);  // no "Visible"
+    EXPECT_EQ(list[1].bCustom, 0);   // no "Custom"
     EXPECT_EQ(WString(list[2].szName), W("Top"));
 }
 

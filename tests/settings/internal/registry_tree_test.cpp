@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "settings/registry_primitives.h"
-#include "settings_core/registry_fixture.h"
+#include "support/records.h"
+#include "support/registry.h"
 
 namespace {
 
@@ -12,30 +13,26 @@ using namespace nw::test;
 const WString kSource = W("SOFTWARE\\Kelmora Works\\Source");
 
 void SeedTree() {
-    WriteRaw(HKEY_CURRENT_USER, kSource, W("Text"), REG_SZ, TextBytes(W("abc")));
-    WriteRaw(HKEY_CURRENT_USER, kSource, W("Number"), REG_DWORD, DwordBytes(0x01020304));
+    StoreText(kSource, W("Text"), W("abc"));
+    StoreDword(kSource, W("Number"), 0x01020304);
     WriteRaw(HKEY_CURRENT_USER, kSource + W("\\A\\B"), W("Blob"), REG_BINARY, {1, 0, 2});
     WriteRaw(HKEY_CURRENT_USER, kSource + W("\\A\\B"), WString(63, W('n')).c_str(), REG_DWORD, DwordBytes(63));
     WriteRaw(HKEY_CURRENT_USER, kSource + W("\\A\\B"), WString(64, W('n')).c_str(), REG_DWORD, DwordBytes(64));
-    WriteRaw(HKEY_CURRENT_USER, kSource + W("\\C"), W(""), REG_SZ, TextBytes(W("default")));
-    WriteRaw(HKEY_CURRENT_USER, kSource + W("\\") + WString(127, W('k')), W("Kept"), REG_DWORD, DwordBytes(1));
-    WriteRaw(HKEY_CURRENT_USER, kSource + W("\\") + WString(128, W('l')), W("Lost"), REG_DWORD, DwordBytes(1));
+    StoreText(kSource + W("\\C"), W(""), W("default"));
+    StoreDword(kSource + W("\\") + WString(127, W('k')), W("Kept"), 1);
+    StoreDword(kSource + W("\\") + WString(128, W('l')), W("Lost"), 1);
 }
 
 TEST(RegistryTree, CopyTakesEveryKeyAndValueWithTypeAndBytes) {
     SeedTree();
     ASSERT_EQ(CopyRegistryTree(HKEY_CURRENT_USER, kSource.c_str(), HKEY_USERS, W(".DEFAULT\\Copy"), W(""), 0), 1);
     const WString copy = W(".DEFAULT\\Copy");
-    auto text = ReadRaw(HKEY_USERS, copy, W("Text"));
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->type, REG_SZ);
-    EXPECT_EQ(text->bytes, TextBytes(W("abc")));
-    EXPECT_EQ(ReadRaw(HKEY_USERS, copy, W("Number"))->bytes, DwordBytes(0x01020304));
-    auto blob = ReadRaw(HKEY_USERS, copy + W("\\A\\B"), W("Blob"));
-    ASSERT_TRUE(blob);
-    EXPECT_EQ(blob->type, REG_BINARY);
+    EXPECT_EQ(StoredText(copy, W("Text"), HKEY_USERS), u"abc");
+    EXPECT_EQ(StoredDword(copy, W("Number"), HKEY_USERS), 0x01020304u);
+    const auto blob = ReadRaw(HKEY_USERS, copy + W("\\A\\B"), W("Blob"));
+    EXPECT_EQ(blob.value().type, REG_BINARY);
     EXPECT_EQ(blob->bytes, (std::vector<BYTE>{1, 0, 2}));
-    EXPECT_EQ(ReadRaw(HKEY_USERS, copy + W("\\C"), W(""))->bytes, TextBytes(W("default")));
+    EXPECT_EQ(StoredText(copy + W("\\C"), W(""), HKEY_USERS), u"default");
     // Value names of 63 characters are copied, longer ones skipped; key names
     // of 127 characters are copied, longer ones skipped.
     EXPECT_TRUE(ReadRaw(HKEY_USERS, copy + W("\\A\\B"), WString(63, W('n')).c_str()));

@@ -7,7 +7,8 @@
 
 #include "platform/hosted/machine.h"
 #include "settings/registry_primitives.h"
-#include "settings_core/registry_fixture.h"
+#include "support/records.h"
+#include "support/registry.h"
 #include "support/child_process.h"
 
 namespace {
@@ -28,8 +29,8 @@ void BecomePackage(const std::string& name) {
 // machine default. The exit code names the first step that went wrong.
 NW_TEST_CHILD(PackagedWrites) {
     BecomePackage(args.at(0));
-    const auto first = MakePrinterRecord(W("First"));
-    const auto second = MakePrinterRecord(W("Second"));
+    const auto first = MakeRecord(u"First");
+    const auto second = MakeRecord(u"Second");
     DWORD value = 0;
     // The first read makes the copy and reads from it.
     if (!ReadPrinterDword(&first, kVendor, W("%s\\Pdf Settings"), W("Zoom"), &value) || value != 100) return 10;
@@ -57,10 +58,8 @@ NW_TEST_CHILD(PackagedWrites) {
 }
 
 void SeedPrinter(const WCHAR* name, DWORD zoom) {
-    WriteRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\") + name + W("\\Pdf Settings"), W("Zoom"), REG_DWORD,
-             DwordBytes(zoom));
-    WriteRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\") + name + W("\\Pdf Settings\\Force Embed Fonts"),
-             W("Font0"), REG_SZ, TextBytes(W("Arial")));
+    StoreDword(PrinterKey(name, W("Pdf Settings")), W("Zoom"), zoom);
+    StoreText(PrinterKey(name, W("Pdf Settings\\Force Embed Fonts")), W("Font0"), W("Arial"));
 }
 
 TEST(PackagedProcess, CopiesTheFirstPrinterOnceAndWritesToTheCopy) {
@@ -70,25 +69,18 @@ TEST(PackagedProcess, CopiesTheFirstPrinterOnceAndWritesToTheCopy) {
 
     const WString copy = WString(kVendor) + W("\\First_Package ") + kNotes;
     EXPECT_TRUE(IsVolatileKey(HKEY_CURRENT_USER, copy));
-    const auto zoom = ReadRaw(HKEY_CURRENT_USER, copy + W("\\Pdf Settings"), W("Zoom"));
-    ASSERT_TRUE(zoom);
-    EXPECT_EQ(zoom->bytes, DwordBytes(200));
+    EXPECT_EQ(StoredDword(copy + W("\\Pdf Settings"), W("Zoom")), 200u);
     // The whole tree came along, nested keys included.
-    const auto font = ReadRaw(HKEY_CURRENT_USER, copy + W("\\Pdf Settings\\Force Embed Fonts"), W("Font0"));
-    ASSERT_TRUE(font);
-    EXPECT_EQ(font->type, REG_SZ);
-    EXPECT_EQ(font->bytes, TextBytes(W("Arial")));
+    EXPECT_EQ(StoredText(copy + W("\\Pdf Settings\\Force Embed Fonts"), W("Font0")), u"Arial");
     // The printer's own key is untouched.
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\First\\Pdf Settings"), W("Zoom"))->bytes,
-              DwordBytes(100));
+    EXPECT_EQ(StoredDword(PrinterKey(W("First"), W("Pdf Settings")), W("Zoom")), 100u);
 
     // The second printer got the suffix, but no copy of its tree.
     const WString second = WString(kVendor) + W("\\Second_Package ") + kNotes;
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, second + W("\\Pdf Settings"), W("Zoom"))->bytes, DwordBytes(300));
+    EXPECT_EQ(StoredDword(second + W("\\Pdf Settings"), W("Zoom")), 300u);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, second + W("\\Pdf Settings\\Force Embed Fonts")));
     EXPECT_TRUE(IsVolatileKey(HKEY_CURRENT_USER, second));
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\Second\\Pdf Settings"), W("Zoom"))->bytes,
-              DwordBytes(100));
+    EXPECT_EQ(StoredDword(PrinterKey(W("Second"), W("Pdf Settings")), W("Zoom")), 100u);
 
     // HKEY_USERS writes take no suffix.
     EXPECT_TRUE(ReadRaw(HKEY_USERS, W(".DEFAULT\\SOFTWARE\\Kelmora Works\\First\\Filename Generation Settings"),
@@ -98,16 +90,15 @@ TEST(PackagedProcess, CopiesTheFirstPrinterOnceAndWritesToTheCopy) {
 
 NW_TEST_CHILD(PackagedWriteOnly) {
     BecomePackage(args.at(0));
-    const auto record = MakePrinterRecord(W("First"));
+    const auto record = MakeRecord(u"First");
     return WritePrinterDword(&record, kVendor, W("%s\\Pdf Settings"), W("Zoom"), 5) ? 0 : 1;
 }
 
 TEST(PackagedProcess, ControlPanelInAnyCaseCountsAsUnpackaged) {
     SeedPrinter(W("First"), 100);
-    ASSERT_EQ(RunChild("PackagedWriteOnly", {"Windows.ImmersiveCONTROLPANEL_10.0.2.1000_neutral_neutral_cw5n1h2txyewy"}),
-              0);
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\First\\Pdf Settings"), W("Zoom"))->bytes,
-              DwordBytes(5));
+    ASSERT_EQ(
+        RunChild("PackagedWriteOnly", {"Windows.ImmersiveCONTROLPANEL_10.0.2.1000_neutral_neutral_cw5n1h2txyewy"}), 0);
+    EXPECT_EQ(StoredDword(PrinterKey(W("First"), W("Pdf Settings")), W("Zoom")), 5u);
     EXPECT_EQ(SubkeysOf(HKEY_CURRENT_USER, WString(kVendor)), std::vector<WString>{W("First")});
 
     // "windows" alone, or "controlpanel" alone, is an ordinary package.
@@ -116,12 +107,11 @@ TEST(PackagedProcess, ControlPanelInAnyCaseCountsAsUnpackaged) {
     EXPECT_EQ(SubkeysOf(HKEY_CURRENT_USER, WString(kVendor)),
               (std::vector<WString>{W("First"), W("First_Package Fabrikam.ControlPanel_1.0.0.0_x86__abc"),
                                     W("First_Package Microsoft.WindowsNotepad_11.0.0.0_x64__8wekyb3d8bbwe")}));
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\First\\Pdf Settings"), W("Zoom"))->bytes,
-              DwordBytes(5));
+    EXPECT_EQ(StoredDword(PrinterKey(W("First"), W("Pdf Settings")), W("Zoom")), 5u);
 }
 
 NW_TEST_CHILD(UnpackagedRead) {
-    const auto record = MakePrinterRecord(W("First"));
+    const auto record = MakeRecord(u"First");
     DWORD value = 0;
     ReadPrinterDword(&record, kVendor, W("%s"), W("LastDocNumber"), &value);
     return 0;
@@ -129,7 +119,7 @@ NW_TEST_CHILD(UnpackagedRead) {
 
 TEST(VendorKey, VolatileVendorKeyIsReplacedOnTheFirstUnpackagedCall) {
     // SOFTWARE itself is an ordinary key, as on every Windows profile.
-    WriteRaw(HKEY_CURRENT_USER, W("SOFTWARE\\Other Vendor"), W("Kept"), REG_DWORD, DwordBytes(1));
+    StoreDword(W("SOFTWARE\\Other Vendor"), W("Kept"), 1);
     WriteRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\Old"), W("Stale"), REG_DWORD, DwordBytes(1),
              REG_OPTION_VOLATILE);
     ASSERT_TRUE(IsVolatileKey(HKEY_CURRENT_USER, WString(kVendor)));
@@ -144,8 +134,8 @@ TEST(VendorKey, OrdinaryVendorKeyKeepsItsTreeAndNoProbeKey) {
     SeedPrinter(W("First"), 100);
     ASSERT_EQ(RunChild("UnpackagedRead"), 0);
     EXPECT_EQ(SubkeysOf(HKEY_CURRENT_USER, WString(kVendor)), std::vector<WString>{W("First")});
-    EXPECT_TRUE(ReadRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\First\\Pdf Settings\\Force Embed Fonts"),
-                        W("Font0")));
+    EXPECT_TRUE(
+        ReadRaw(HKEY_CURRENT_USER, WString(kVendor) + W("\\First\\Pdf Settings\\Force Embed Fonts"), W("Font0")));
 }
 
 }  // namespace

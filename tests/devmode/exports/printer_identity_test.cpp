@@ -2,57 +2,51 @@
 // and the printer list with its filters.
 #include <string>
 
-#include "devmode/devmode_fixture.h"
+#include "support/library.h"
 
 namespace nw::test {
 namespace {
 
-TEST_F(DevModeTest, IdentifiesThisDriversPrinters) {
+TEST_F(PrinterTest, IdentifiesThisDriversPrinters) {
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Acme Laser", u"Acme Driver", nullptr, 0), 0u);
-    EXPECT_EQ(IsNordwispPrinter(kPrinter), 1);
-    EXPECT_EQ(Nordwisp_GetLastError(), 0u);
+    EXPECT_EQ(NW_EXPORT_CALL(IsNordwispPrinter(kPrinter)), (Outcome{1, 0}));
     EXPECT_EQ(IsNordwispPrinterA("Nordwisp Printer"), 1);
     // Another driver's printer loads fine but is not ours.
+    EXPECT_EQ(NW_EXPORT_CALL(IsNordwispPrinter(u"Acme Laser")), (Outcome{0, 0}));
+    EXPECT_EQ(NW_EXPORT_CALL(IsNordwispPrinter(u"No Such Printer")), (Outcome{0, 1801}));
     EXPECT_EQ(IsNordwispPrinter(u"Acme Laser"), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 0u);
-    EXPECT_EQ(IsNordwispPrinter(u"No Such Printer"), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 1801u);
-    EXPECT_EQ(IsNordwispPrinter(nullptr), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 1801u);
-    EXPECT_EQ(IsNordwispPrinterA(nullptr), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 1801u);
+    EXPECT_EQ(NW_EXPORT_CALL(IsNordwispPrinter(nullptr)), (Outcome{0, 1801}));
+    EXPECT_EQ(IsNordwispPrinter(u"Acme Laser"), 0);
+    EXPECT_EQ(NW_EXPORT_CALL(IsNordwispPrinterA(nullptr)), (Outcome{0, 1801}));
 
     EXPECT_EQ(GetInstalledDriverVersion(kPrinter), 1777);
     EXPECT_EQ(GetInstalledDriverVersionA("Nordwisp Printer"), 1777);
-    EXPECT_EQ(GetInstalledDriverVersion(u"Acme Laser"), 0x100);
-    EXPECT_EQ(Nordwisp_GetLastError(), 0u);
-    EXPECT_EQ(GetInstalledDriverVersion(u"No Such Printer"), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), 1801u);
+    EXPECT_EQ(NW_EXPORT_CALL(GetInstalledDriverVersion(u"Acme Laser")), (Outcome{0x100, 0}));
+    EXPECT_EQ(NW_EXPORT_CALL(GetInstalledDriverVersion(u"No Such Printer")), (Outcome{0, 1801}));
     // The supported version touches no last error.
-    EXPECT_EQ(GetSupportedDriverVersion(), 1777);
-    EXPECT_EQ(Nordwisp_GetLastError(), 1801u);
+    EXPECT_EQ(NW_EXPORT_CALL(GetSupportedDriverVersion()), (Outcome{1777, 1801}));
 }
 
-TEST_F(DevModeTest, ManufacturerMustMatchExactly) {
+TEST_F(PrinterTest, ManufacturerMustMatchExactly) {
     for (std::u16string maker : {u"kelmora works", u"Kelmora Works ", u"Kelmora"}) {
         Record record(LoadNordwispDEVMODE(kPrinter));
         ASSERT_TRUE(record);
-        SetText(record.get(), NW_OFFSET(Manufacturer), maker);
+        PutText(*record, NW_OFFSET(Manufacturer), maker);
         ASSERT_EQ(SaveNordwispDEVMODE(kPrinter, record.get()), 1);
         EXPECT_EQ(IsNordwispPrinter(kPrinter), 0) << maker.size();
     }
     Record record(LoadNordwispDEVMODE(kPrinter));
     ASSERT_TRUE(record);
-    SetText(record.get(), NW_OFFSET(Manufacturer), u"Kelmora Works");
+    PutText(*record, NW_OFFSET(Manufacturer), u"Kelmora Works");
     ASSERT_EQ(SaveNordwispDEVMODE(kPrinter, record.get()), 1);
     EXPECT_EQ(IsNordwispPrinter(kPrinter), 1);
 }
 
-TEST_F(DevModeTest, PrinterListKeepsOnlyThisDriversLocalQueues) {
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Beta", u"TS001"), 0u);     // redirected session port
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Eta", u"TS01"), 0u);       // four characters: kept
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Theta", u"TSX01"), 0u);    // not digits: kept
-    ASSERT_EQ(NordwispMachine_AddPrinter(u"Iota", u"ts001"), 0u);     // lower case: kept
+TEST_F(PrinterTest, PrinterListKeepsOnlyThisDriversLocalQueues) {
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Beta", u"TS001"), 0u);   // redirected session port
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Eta", u"TS01"), 0u);     // four characters: kept
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Theta", u"TSX01"), 0u);  // not digits: kept
+    ASSERT_EQ(NordwispMachine_AddPrinter(u"Iota", u"ts001"), 0u);   // lower case: kept
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Gamma", u"Acme Driver", nullptr, 0), 0u);
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Delta", u"Remote Desktop Easy Print", nullptr, 1), 0u);
     ASSERT_EQ(NordwispMachine_AddOtherPrinter(u"Epsilon", u"Remotive Driver", nullptr, 1), 0u);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf_codec.h"
+
 namespace nw::hosted {
 
 // Who runs the current process. Defaults come from the environment
@@ -41,10 +43,9 @@ std::filesystem::path HostPath(std::u16string_view windowsPath);
 // otherwise the host path with its own separators.
 std::u16string WindowsPath(const std::filesystem::path& hostPath);
 
-// UTF-16 <-> UTF-8 for the hosted layer's own use (file names, hive text).
-// Unpaired surrogates become U+FFFD on the way out.
-std::string ToUtf8(std::u16string_view text);
-std::u16string FromUtf8(std::string_view text);
+// File names and hive text convert through the one codec.
+using utf::FromUtf8;
+using utf::ToUtf8;
 
 // Case-insensitive comparison of Windows names (ASCII and Latin-1 folding,
 // as the registry and profile files compare names).

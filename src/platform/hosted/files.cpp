@@ -16,38 +16,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/hosted/host_error.h"
 #include "platform/hosted/kernel_objects.h"
 #include "platform/win32api.h"
 
 namespace nw::hosted {
-
-DWORD ErrorFromErrno(int error) {
-    constexpr DWORD kTooManyOpenFiles = 4;
-    constexpr DWORD kGeneralFailure = 31;
-    constexpr DWORD kDiskFull = 112;
-    constexpr DWORD kNameTooLong = 206;
-    switch (error) {
-        case 0: return ERROR_SUCCESS;
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR: return ERROR_ACCESS_DENIED;
-        case EEXIST: return ERROR_ALREADY_EXISTS;
-        case ENOTEMPTY: return ERROR_DIR_NOT_EMPTY;
-        case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-        case ENOSPC: return kDiskFull;
-        case EBADF: return ERROR_INVALID_HANDLE;
-        case EINVAL: return ERROR_INVALID_PARAMETER;
-        case ENAMETOOLONG: return kNameTooLong;
-        case EMFILE:
-        case ENFILE: return kTooManyOpenFiles;
-        case EBUSY:
-        case ETXTBSY: return ERROR_SHARING_VIOLATION;
-        default: return kGeneralFailure;
-    }
-}
 
 namespace {
 

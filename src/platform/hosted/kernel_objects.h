@@ -87,10 +87,6 @@ std::filesystem::path ResolveHostPath(std::u16string_view windowsPath);
 // A host time (seconds and nanoseconds since 1970, UTC) as a FILETIME.
 FILETIME FileTimeFromUnix(std::int64_t seconds, long nanoseconds);
 
-// ---- Host errors -----------------------------------------------------------
-// The Win32 error for a failed host call's errno.
-DWORD ErrorFromErrno(int error);
-
 // Size protocol of the "needed size including the terminator" functions:
 // copies text and a terminator when it fits in capacity characters and
 // returns the length, else returns length + 1.

@@ -17,92 +17,11 @@
 #include <vector>
 
 #include "platform/hosted/host_error.h"
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/kernel_objects.h"
 #include "platform/win32api.h"
 
 namespace nw::hosted {
-
-namespace {
-
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
-
-bool IsDrivePath(std::u16string_view path) {
-    return path.size() >= 2 && path[1] == u':' &&
-           ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
-}
-
-// "C:\a\.\b\..\c" -> "C:\a\c"; ".." never climbs above the drive root.
-std::u16string NormalizeDrivePath(std::u16string_view path) {
-    std::vector<std::u16string_view> parts;
-    std::u16string_view rest = path.substr(2);
-    while (!rest.empty()) {
-        std::size_t end = 0;
-        while (end < rest.size() && !IsSeparator(rest[end])) ++end;
-        const auto part = rest.substr(0, end);
-        if (part == u"..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != u".") {
-            parts.push_back(part);
-        }
-        rest.remove_prefix(end < rest.size() ? end + 1 : end);
-    }
-    std::u16string out(path.substr(0, 2));
-    out += u'\\';
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i) out += u'\\';
-        out += parts[i];
-    }
-    if (!parts.empty() && IsSeparator(path.back())) out += u'\\';
-    return out;
-}
-
-bool HostExists(const std::filesystem::path& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-// The entry of a folder whose name equals name case-insensitively.
-std::optional<std::string> FindNoCase(const std::filesystem::path& folder, const std::string& name) {
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr) return std::nullopt;
-    const std::u16string wanted = FromUtf8(name);
-    std::optional<std::string> match;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (EqualNoCase(FromUtf8(entry->d_name), wanted)) {
-            match = entry->d_name;
-            break;
-        }
-    }
-    ::closedir(dir);
-    return match;
-}
-
-}  // namespace
-
-std::filesystem::path ResolveHostPath(std::u16string_view windowsPath) {
-    const std::filesystem::path host =
-        IsDrivePath(windowsPath) ? HostPath(NormalizeDrivePath(windowsPath)) : HostPath(windowsPath);
-    if (HostExists(host)) return host;
-    std::filesystem::path resolved = host.root_path();
-    bool matching = true;
-    for (const auto& part : host.relative_path()) {
-        const std::string name = part.native();
-        if (name.empty()) {  // a trailing separator
-            resolved += "/";
-            continue;
-        }
-        std::filesystem::path next = resolved / part;
-        if (matching && !HostExists(next)) {
-            if (auto other = FindNoCase(resolved, name)) {
-                next = resolved / *other;
-            } else {
-                matching = false;  // the rest does not exist either
-            }
-        }
-        resolved = std::move(next);
-    }
-    return resolved;
-}
 
 namespace {
 
@@ -258,14 +177,14 @@ bool FillFindData(const std::filesystem::path& path, std::u16string_view name, W
 
 HANDLE FindFirst(std::u16string_view searchPath, WIN32_FIND_DATAW& data) {
     std::size_t cut = searchPath.size();
-    while (cut > 0 && !IsSeparator(searchPath[cut - 1])) --cut;
+    while (cut > 0 && !IsPathSeparator(searchPath[cut - 1])) --cut;
     std::u16string pattern(searchPath.substr(cut));
     std::u16string folder(searchPath.substr(0, cut));
     if (folder.empty() && IsDrivePath(pattern)) {  // "C:name"
         folder = pattern.substr(0, 2);
         pattern.erase(0, 2);
     }
-    const auto dir = ResolveHostPath(folder.empty() ? std::u16string(u".") : folder);
+    const auto dir = HostPath(folder.empty() ? std::u16string(u".") : folder);
     struct stat st {};
     if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
         SetLastError(ERROR_PATH_NOT_FOUND);
@@ -325,7 +244,7 @@ HANDLE OpenFile(LPCWSTR fileName, DWORD access, DWORD share, DWORD disposition, 
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
-    const auto path = ResolveHostPath(fileName);
+    const auto path = HostPath(fileName);
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
@@ -495,7 +414,7 @@ DWORD GetFileAttributesW(LPCWSTR fileName) {
         return INVALID_FILE_ATTRIBUTES;
     }
     try {
-        const auto path = nw::hosted::ResolveHostPath(fileName);
+        const auto path = nw::hosted::HostPath(fileName);
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
             SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
@@ -514,7 +433,7 @@ BOOL DeleteFileW(LPCWSTR fileName) {
         return FALSE;
     }
     try {
-        const auto path = nw::hosted::ResolveHostPath(fileName);
+        const auto path = nw::hosted::HostPath(fileName);
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
             SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
@@ -545,7 +464,7 @@ BOOL CreateDirectoryW(LPCWSTR pathName, LPSECURITY_ATTRIBUTES /*attributes*/) {
         return FALSE;
     }
     try {
-        const auto path = nw::hosted::ResolveHostPath(pathName);
+        const auto path = nw::hosted::HostPath(pathName);
         if (::mkdir(path.c_str(), 0777) != 0) {
             const int error = errno;
             SetLastError(error == EEXIST   ? ERROR_ALREADY_EXISTS
@@ -566,7 +485,7 @@ BOOL RemoveDirectoryW(LPCWSTR pathName) {
         return FALSE;
     }
     try {
-        const auto path = nw::hosted::ResolveHostPath(pathName);
+        const auto path = nw::hosted::HostPath(pathName);
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
             SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
@@ -639,7 +558,7 @@ DWORD GetTempPathW(DWORD bufferLength, LPWSTR buffer) {
         if (path.empty()) path = u"C:\\windows";
         if (path.back() != u'\\') path += u'\\';
         std::error_code ignored;
-        std::filesystem::create_directories(nw::hosted::ResolveHostPath(path), ignored);
+        std::filesystem::create_directories(nw::hosted::HostPath(path), ignored);
         return nw::hosted::CopyOrNeeded(path, buffer, bufferLength);
     } catch (const std::bad_alloc&) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -668,7 +587,7 @@ BOOL SetCurrentDirectoryW(LPCWSTR pathName) {
         return FALSE;
     }
     try {
-        const auto path = nw::hosted::ResolveHostPath(pathName);
+        const auto path = nw::hosted::HostPath(pathName);
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
             SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));

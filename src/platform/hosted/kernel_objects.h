@@ -77,12 +77,6 @@ std::u16string ExpandReferences(std::u16string_view source, Lookup&& lookup) {
     return out;
 }
 
-// ---- Paths -----------------------------------------------------------------
-// HostPath of a Windows path after resolving "." and ".." (never above the
-// drive root) and matching each existing component case-insensitively when
-// the exact name is not there.
-std::filesystem::path ResolveHostPath(std::u16string_view windowsPath);
-
 // ---- Time ------------------------------------------------------------------
 // A host time (seconds and nanoseconds since 1970, UTC) as a FILETIME.
 FILETIME FileTimeFromUnix(std::int64_t seconds, long nanoseconds);

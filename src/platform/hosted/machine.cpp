@@ -44,8 +44,6 @@ MachineState& State() {
     return state;
 }
 
-bool IsDriveLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
-
 }  // namespace
 
 const Identity& CurrentIdentity() {
@@ -72,41 +70,6 @@ void SetMachineRoot(const std::filesystem::path& root) {
     auto& s = State();
     std::lock_guard guard(s.lock);
     s.root = root;
-}
-
-std::filesystem::path HostPath(std::u16string_view windowsPath) {
-    std::u16string path(windowsPath);
-    for (auto& c : path)
-        if (c == u'\\') c = u'/';
-    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == u':') {
-        std::string drive = "drive_";
-        drive += static_cast<char>(path[0] | 0x20);
-        std::filesystem::path host = MachineRoot() / drive;
-        std::u16string_view rest(path);
-        rest.remove_prefix(2);
-        while (!rest.empty() && rest.front() == u'/') rest.remove_prefix(1);
-        if (!rest.empty()) host /= ToUtf8(rest);
-        return host;
-    }
-    return std::filesystem::path(ToUtf8(path));
-}
-
-std::u16string WindowsPath(const std::filesystem::path& hostPath) {
-    const auto root = MachineRoot().lexically_normal();
-    const auto path = hostPath.lexically_normal();
-    auto rel = path.lexically_relative(root);
-    if (!rel.empty() && rel.native().rfind("drive_", 0) == 0 && rel.native().size() >= 7) {
-        const std::string& r = rel.native();
-        std::u16string out;
-        out += static_cast<char16_t>(r[6] & ~0x20);
-        out += u":\\";
-        auto slash = r.find('/');
-        if (slash != std::string::npos) {
-            for (char16_t c : FromUtf8(std::string_view(r).substr(slash + 1))) out += (c == u'/') ? u'\\' : c;
-        }
-        return out;
-    }
-    return FromUtf8(path.native());
 }
 
 char16_t FoldCase(char16_t c) {

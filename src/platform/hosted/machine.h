@@ -1,5 +1,5 @@
 // The hosted machine: where its state lives, who the current user is, and
-// how Windows paths and text map onto the host. Only the hosted layer uses
+// how text and names map onto the host. Only the hosted layer uses
 // this header; library code sees the Win32 functions built on it.
 #pragma once
 
@@ -35,13 +35,6 @@ void SetIdentity(const Identity& identity);
 // SetMachineRoot changes it.
 const std::filesystem::path& MachineRoot();
 void SetMachineRoot(const std::filesystem::path& root);
-
-// Drive-letter paths ("C:\x", "c:/x") map to <root>/drive_c/x; anything else
-// is a host path. Both separators are accepted.
-std::filesystem::path HostPath(std::u16string_view windowsPath);
-// The Windows form of a host path: under <root>/drive_X it becomes "X:\...",
-// otherwise the host path with its own separators.
-std::u16string WindowsPath(const std::filesystem::path& hostPath);
 
 // File names and hive text convert through the one codec.
 using utf::FromUtf8;

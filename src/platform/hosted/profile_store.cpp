@@ -17,6 +17,7 @@
 
 #include "platform/hosted/file_replace.h"
 #include "platform/hosted/host_error.h"
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 
 namespace nw::hosted {

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/registry.h"
 #include "platform/hosted/registry_store.h"

@@ -1,31 +1,24 @@
-// Files and folders over the host file system. Windows names are
-// case-insensitive and the host's are not, so a path component that does not
-// exist as written is matched case-insensitively against its folder. Sharing
-// modes are enforced between the handles of this process.
-#include <dirent.h>
+// Files and folders over the host file system: opening, reading and
+// writing files, their attributes, deletion, folders, the temporary and the
+// current folder. Names reach the host through HostPath.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <map>
-#include <mutex>
+#include <filesystem>
 #include <string>
 #include <utility>
-#include <vector>
 
+#include "platform/hosted/file_sharing.h"
+#include "platform/hosted/file_status.h"
 #include "platform/hosted/host_error.h"
 #include "platform/hosted/host_path.h"
 #include "platform/hosted/kernel_objects.h"
 #include "platform/win32api.h"
 
 namespace nw::hosted {
-
 namespace {
-
-FILETIME ToFileTime(const timespec& t) { return FileTimeFromUnix(t.tv_sec, t.tv_nsec); }
 
 // The error for a path that does not exist: its folder missing is a path
 // error, a missing last component a file error.
@@ -36,200 +29,6 @@ DWORD MissingError(const std::filesystem::path& path) {
     struct stat st {};
     if (parent.empty()) return ERROR_FILE_NOT_FOUND;
     return (::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
-}
-
-DWORD AttributesOf(const struct stat& st) {
-    if (S_ISDIR(st.st_mode)) return FILE_ATTRIBUTE_DIRECTORY | ((st.st_mode & 0222) ? 0u : FILE_ATTRIBUTE_READONLY);
-    if (!S_ISREG(st.st_mode)) return FILE_ATTRIBUTE_NORMAL;
-    // Files carry the archive bit from creation on, as on Windows.
-    return FILE_ATTRIBUTE_ARCHIVE | ((st.st_mode & 0222) ? 0u : FILE_ATTRIBUTE_READONLY);
-}
-
-FILETIME CreationTime(const struct stat& st) {
-    // The host keeps no creation time here; the earlier of the change and
-    // write times is the closest.
-    const timespec& c = st.st_ctim;
-    const timespec& m = st.st_mtim;
-    const bool changeFirst = c.tv_sec < m.tv_sec || (c.tv_sec == m.tv_sec && c.tv_nsec < m.tv_nsec);
-    return ToFileTime(changeFirst ? c : m);
-}
-
-// ---- Sharing between the handles of this process --------------------------
-
-struct OpenEntry {
-    std::uint64_t id;
-    bool read;
-    bool write;
-    DWORD share;
-};
-
-struct ShareTable {
-    std::mutex lock;
-    std::uint64_t nextId = 1;
-    std::map<std::pair<dev_t, ino_t>, std::vector<OpenEntry>> files;
-};
-
-ShareTable& Shares() {
-    static ShareTable* table = new ShareTable;
-    return *table;
-}
-
-bool SharingAllows(const OpenEntry& a, const OpenEntry& b) {
-    if (a.read && !(b.share & FILE_SHARE_READ)) return false;
-    if (a.write && !(b.share & FILE_SHARE_WRITE)) return false;
-    if (b.read && !(a.share & FILE_SHARE_READ)) return false;
-    if (b.write && !(a.share & FILE_SHARE_WRITE)) return false;
-    return true;
-}
-
-struct FileObject final : KernelObject {
-    static constexpr ObjectKind kKind = ObjectKind::File;
-    ObjectKind Kind() const override { return kKind; }
-    int fd = -1;
-    bool read = false;
-    bool write = false;
-    std::pair<dev_t, ino_t> key{};
-    std::uint64_t shareId = 0;
-
-    ~FileObject() override {
-        if (shareId != 0) {
-            auto& table = Shares();
-            std::lock_guard guard(table.lock);
-            auto found = table.files.find(key);
-            if (found != table.files.end()) {
-                std::erase_if(found->second, [&](const OpenEntry& e) { return e.id == shareId; });
-                if (found->second.empty()) table.files.erase(found);
-            }
-        }
-        if (fd >= 0) ::close(fd);
-    }
-};
-
-// Registers an open; false when another handle's sharing forbids it.
-bool RegisterOpen(FileObject& file, DWORD share) {
-    auto& table = Shares();
-    std::lock_guard guard(table.lock);
-    auto& entries = table.files[file.key];
-    OpenEntry entry{table.nextId, file.read, file.write, share};
-    for (const auto& other : entries)
-        if (!SharingAllows(entry, other)) return false;
-    ++table.nextId;
-    entries.push_back(entry);
-    file.shareId = entry.id;
-    return true;
-}
-
-bool OpenWithoutDeleteSharing(const struct stat& st) {
-    auto& table = Shares();
-    std::lock_guard guard(table.lock);
-    auto found = table.files.find({st.st_dev, st.st_ino});
-    if (found == table.files.end()) return false;
-    return std::any_of(found->second.begin(), found->second.end(),
-                       [](const OpenEntry& e) { return !(e.share & FILE_SHARE_DELETE); });
-}
-
-// ---- Directory search ------------------------------------------------------
-
-struct FindObject final : KernelObject {
-    static constexpr ObjectKind kKind = ObjectKind::Find;
-    ObjectKind Kind() const override { return kKind; }
-    std::vector<WIN32_FIND_DATAW> entries;
-    std::size_t next = 0;
-};
-
-// * and ? against a name, case-insensitively.
-bool WildcardMatch(std::u16string_view pattern, std::u16string_view name) {
-    std::size_t p = 0, n = 0, starP = std::u16string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == u'*') {
-            starP = p++;
-            starN = n;
-        } else if (p < pattern.size() && (pattern[p] == u'?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
-            ++p;
-            ++n;
-        } else if (starP != std::u16string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == u'*') ++p;
-    return p == pattern.size();
-}
-
-bool FillFindData(const std::filesystem::path& path, std::u16string_view name, WIN32_FIND_DATAW& data) {
-    struct stat st {};
-    if (name.size() >= MAX_PATH || ::stat(path.c_str(), &st) != 0) return false;
-    data = WIN32_FIND_DATAW{};
-    data.dwFileAttributes = AttributesOf(st);
-    data.ftCreationTime = CreationTime(st);
-    data.ftLastAccessTime = ToFileTime(st.st_atim);
-    data.ftLastWriteTime = ToFileTime(st.st_mtim);
-    if (!S_ISDIR(st.st_mode)) {
-        const auto size = static_cast<std::uint64_t>(st.st_size);
-        data.nFileSizeHigh = static_cast<DWORD>(size >> 32);
-        data.nFileSizeLow = static_cast<DWORD>(size);
-    }
-    std::copy(name.begin(), name.end(), data.cFileName);
-    return true;
-}
-
-HANDLE FindFirst(std::u16string_view searchPath, WIN32_FIND_DATAW& data) {
-    std::size_t cut = searchPath.size();
-    while (cut > 0 && !IsPathSeparator(searchPath[cut - 1])) --cut;
-    std::u16string pattern(searchPath.substr(cut));
-    std::u16string folder(searchPath.substr(0, cut));
-    if (folder.empty() && IsDrivePath(pattern)) {  // "C:name"
-        folder = pattern.substr(0, 2);
-        pattern.erase(0, 2);
-    }
-    const auto dir = HostPath(folder.empty() ? std::u16string(u".") : folder);
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return INVALID_HANDLE_VALUE;
-    }
-    if (pattern.empty()) {
-        SetLastError(ERROR_FILE_NOT_FOUND);
-        return INVALID_HANDLE_VALUE;
-    }
-    if (pattern == u"*.*") pattern = u"*";  // matches names without a dot too
-
-    auto find = std::make_shared<FindObject>();
-    std::vector<std::pair<std::u16string, std::filesystem::path>> names;
-    const std::u16string windowsDir = WindowsPath(dir);
-    const bool driveRoot = windowsDir.size() <= 3 && IsDrivePath(windowsDir);
-    if (!driveRoot && dir != dir.root_path()) {
-        names.emplace_back(u".", dir / ".");
-        names.emplace_back(u"..", dir / "..");
-    }
-    std::vector<std::pair<std::u16string, std::filesystem::path>> found;
-    if (DIR* handle = ::opendir(dir.c_str())) {
-        while (const dirent* entry = ::readdir(handle)) {
-            const std::string host = entry->d_name;
-            if (host == "." || host == "..") continue;
-            found.emplace_back(FromUtf8(host), dir / host);
-        }
-        ::closedir(handle);
-    }
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        const int order = CompareNoCase(a.first, b.first);
-        return order != 0 ? order < 0 : a.first < b.first;
-    });
-    names.insert(names.end(), found.begin(), found.end());
-    for (const auto& [name, path] : names) {
-        if (!WildcardMatch(pattern, name)) continue;
-        WIN32_FIND_DATAW entry;
-        if (FillFindData(path, name, entry)) find->entries.push_back(entry);
-    }
-    if (find->entries.empty()) {
-        SetLastError(ERROR_FILE_NOT_FOUND);
-        return INVALID_HANDLE_VALUE;
-    }
-    data = find->entries[0];
-    find->next = 1;
-    return InsertHandle(std::move(find));
 }
 
 HANDLE OpenFile(LPCWSTR fileName, DWORD access, DWORD share, DWORD disposition, DWORD attributes) {
@@ -307,7 +106,6 @@ HANDLE OpenFile(LPCWSTR fileName, DWORD access, DWORD share, DWORD disposition, 
 }  // namespace nw::hosted
 
 using nw::hosted::FileObject;
-using nw::hosted::FindObject;
 
 HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode, LPSECURITY_ATTRIBUTES /*attributes*/,
                    DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE /*templateFile*/) {
@@ -505,45 +303,6 @@ BOOL RemoveDirectoryW(LPCWSTR pathName) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return FALSE;
     }
-}
-
-HANDLE FindFirstFileW(LPCWSTR fileName, LPWIN32_FIND_DATAW findData) {
-    if (fileName == nullptr || findData == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return INVALID_HANDLE_VALUE;
-    }
-    try {
-        return nw::hosted::FindFirst(fileName, *findData);
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return INVALID_HANDLE_VALUE;
-    }
-}
-
-BOOL FindNextFileW(HANDLE find, LPWIN32_FIND_DATAW findData) {
-    auto object = nw::hosted::Lookup<FindObject>(find);
-    if (!object) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    if (findData == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (object->next >= object->entries.size()) {
-        SetLastError(ERROR_NO_MORE_FILES);
-        return FALSE;
-    }
-    *findData = object->entries[object->next++];
-    return TRUE;
-}
-
-BOOL FindClose(HANDLE find) {
-    if (!nw::hosted::RemoveHandle(find, nw::hosted::ObjectKind::Find)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
 }
 
 DWORD GetTempPathW(DWORD bufferLength, LPWSTR buffer) {

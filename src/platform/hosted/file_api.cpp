@@ -31,6 +31,40 @@ DWORD MissingError(const std::filesystem::path& path) {
     return (::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 }
 
+// The shape of the functions that take a file name: an empty name is a
+// path error, running out of memory fails with ERROR_NOT_ENOUGH_MEMORY.
+template <class Result, class Use>
+Result AtHostPath(LPCWSTR name, Result failed, Use&& use) {
+    if (name == nullptr || *name == 0) {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return failed;
+    }
+    try {
+        return use(HostPath(name));
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return failed;
+    }
+}
+
+// The same for a name that must exist; use gets its status.
+template <class Result, class Use>
+Result AtExistingPath(LPCWSTR name, Result failed, Use&& use) {
+    return AtHostPath(name, failed, [&](const std::filesystem::path& path) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            SetLastError(errno == ENOENT ? MissingError(path) : ErrorFromErrno(errno));
+            return failed;
+        }
+        return use(path, st);
+    });
+}
+
+BOOL Fail(DWORD error) {
+    SetLastError(error);
+    return FALSE;
+}
+
 HANDLE OpenFile(LPCWSTR fileName, DWORD access, DWORD share, DWORD disposition, DWORD attributes) {
     if (fileName == nullptr || *fileName == 0) {
         SetLastError(ERROR_PATH_NOT_FOUND);
@@ -207,102 +241,39 @@ BOOL GetFileTime(HANDLE file, LPFILETIME creationTime, LPFILETIME lastAccessTime
 }
 
 DWORD GetFileAttributesW(LPCWSTR fileName) {
-    if (fileName == nullptr || *fileName == 0) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return INVALID_FILE_ATTRIBUTES;
-    }
-    try {
-        const auto path = nw::hosted::HostPath(fileName);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
-            return INVALID_FILE_ATTRIBUTES;
-        }
+    return nw::hosted::AtExistingPath(fileName, INVALID_FILE_ATTRIBUTES, [](const auto&, const struct stat& st) {
         return nw::hosted::AttributesOf(st);
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return INVALID_FILE_ATTRIBUTES;
-    }
+    });
 }
 
 BOOL DeleteFileW(LPCWSTR fileName) {
-    if (fileName == nullptr || *fileName == 0) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
-    }
-    try {
-        const auto path = nw::hosted::HostPath(fileName);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
-            return FALSE;
-        }
-        if (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0) {
-            SetLastError(ERROR_ACCESS_DENIED);
-            return FALSE;
-        }
-        if (nw::hosted::OpenWithoutDeleteSharing(st)) {
-            SetLastError(ERROR_SHARING_VIOLATION);
-            return FALSE;
-        }
-        if (::unlink(path.c_str()) != 0) {
-            SetLastError(nw::hosted::ErrorFromErrno(errno));
-            return FALSE;
-        }
+    using nw::hosted::Fail;
+    return nw::hosted::AtExistingPath(fileName, FALSE, [](const auto& path, const struct stat& st) {
+        if (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0) return Fail(ERROR_ACCESS_DENIED);
+        if (nw::hosted::OpenWithoutDeleteSharing(st)) return Fail(ERROR_SHARING_VIOLATION);
+        if (::unlink(path.c_str()) != 0) return Fail(nw::hosted::ErrorFromErrno(errno));
         return TRUE;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    });
 }
 
 BOOL CreateDirectoryW(LPCWSTR pathName, LPSECURITY_ATTRIBUTES /*attributes*/) {
-    if (pathName == nullptr || *pathName == 0) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
-    }
-    try {
-        const auto path = nw::hosted::HostPath(pathName);
-        if (::mkdir(path.c_str(), 0777) != 0) {
-            const int error = errno;
-            SetLastError(error == EEXIST   ? ERROR_ALREADY_EXISTS
-                         : error == ENOENT ? ERROR_PATH_NOT_FOUND
-                                           : nw::hosted::ErrorFromErrno(error));
-            return FALSE;
-        }
-        return TRUE;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    return nw::hosted::AtHostPath(pathName, FALSE, [](const auto& path) {
+        if (::mkdir(path.c_str(), 0777) == 0) return TRUE;
+        const int error = errno;
+        return nw::hosted::Fail(error == EEXIST   ? ERROR_ALREADY_EXISTS
+                                : error == ENOENT ? ERROR_PATH_NOT_FOUND
+                                                  : nw::hosted::ErrorFromErrno(error));
+    });
 }
 
 BOOL RemoveDirectoryW(LPCWSTR pathName) {
-    if (pathName == nullptr || *pathName == 0) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
-    }
-    try {
-        const auto path = nw::hosted::HostPath(pathName);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
-            return FALSE;
-        }
-        if (!S_ISDIR(st.st_mode)) {
-            SetLastError(ERROR_DIRECTORY);
-            return FALSE;
-        }
-        if (::rmdir(path.c_str()) != 0) {
-            const int error = errno;
-            SetLastError(error == EEXIST ? ERROR_DIR_NOT_EMPTY : nw::hosted::ErrorFromErrno(error));
-            return FALSE;
-        }
-        return TRUE;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    using nw::hosted::Fail;
+    return nw::hosted::AtExistingPath(pathName, FALSE, [](const auto& path, const struct stat& st) {
+        if (!S_ISDIR(st.st_mode)) return Fail(ERROR_DIRECTORY);
+        if (::rmdir(path.c_str()) == 0) return TRUE;
+        const int error = errno;
+        return Fail(error == EEXIST ? ERROR_DIR_NOT_EMPTY : nw::hosted::ErrorFromErrno(error));
+    });
 }
 
 DWORD GetTempPathW(DWORD bufferLength, LPWSTR buffer) {
@@ -341,28 +312,10 @@ DWORD GetCurrentDirectoryW(DWORD bufferLength, LPWSTR buffer) {
 }
 
 BOOL SetCurrentDirectoryW(LPCWSTR pathName) {
-    if (pathName == nullptr || *pathName == 0) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
-    }
-    try {
-        const auto path = nw::hosted::HostPath(pathName);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            SetLastError(errno == ENOENT ? nw::hosted::MissingError(path) : nw::hosted::ErrorFromErrno(errno));
-            return FALSE;
-        }
-        if (!S_ISDIR(st.st_mode)) {
-            SetLastError(ERROR_DIRECTORY);
-            return FALSE;
-        }
-        if (::chdir(path.c_str()) != 0) {
-            SetLastError(nw::hosted::ErrorFromErrno(errno));
-            return FALSE;
-        }
+    using nw::hosted::Fail;
+    return nw::hosted::AtExistingPath(pathName, FALSE, [](const auto& path, const struct stat& st) {
+        if (!S_ISDIR(st.st_mode)) return Fail(ERROR_DIRECTORY);
+        if (::chdir(path.c_str()) != 0) return Fail(nw::hosted::ErrorFromErrno(errno));
         return TRUE;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    });
 }

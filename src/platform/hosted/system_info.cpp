@@ -58,6 +58,34 @@ std::optional<DWORD> SessionOfProcess(DWORD processId) {
     return in.is_open() ? 1u : CurrentIdentity().sessionId;
 }
 
+// GetUserNameW and GetComputerNameW differ only in the error for a small
+// buffer and in whether the size given back on success counts the
+// terminator (it does for the user name).
+template <class Who>
+BOOL CopyName(Who who, std::u16string Identity::*member, LPWSTR buffer, LPDWORD size, DWORD tooSmall,
+              bool countTerminator) {
+    if (size == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    try {
+        const std::u16string name = who().*member;
+        const auto needed = static_cast<DWORD>(name.size() + 1);
+        if (*size < needed || buffer == nullptr) {
+            *size = needed;
+            SetLastError(tooSmall);
+            return FALSE;
+        }
+        name.copy(buffer, name.size());
+        buffer[name.size()] = 0;
+        *size = countTerminator ? needed : needed - 1;
+        return TRUE;
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
+}
+
 }  // namespace
 
 void SetOsMajorVersion(DWORD major) { g_osMajor.store(major); }
@@ -109,46 +137,11 @@ BOOL ProcessIdToSessionId(DWORD processId, DWORD* sessionId) {
 }
 
 BOOL GetUserNameW(LPWSTR buffer, LPDWORD size) {
-    if (size == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    try {
-        const std::u16string name = nw::hosted::EffectiveIdentity().userName;
-        const auto needed = static_cast<DWORD>(name.size() + 1);
-        if (*size < needed || buffer == nullptr) {
-            *size = needed;
-            SetLastError(ERROR_INSUFFICIENT_BUFFER);
-            return FALSE;
-        }
-        name.copy(buffer, name.size());
-        buffer[name.size()] = 0;
-        *size = needed;  // the terminator counts here
-        return TRUE;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    return nw::hosted::CopyName(&nw::hosted::EffectiveIdentity, &nw::hosted::Identity::userName, buffer, size,
+                                ERROR_INSUFFICIENT_BUFFER, true);
 }
 
 BOOL GetComputerNameW(LPWSTR buffer, LPDWORD size) {
-    if (size == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    try {
-        const std::u16string name = nw::hosted::CurrentIdentity().computerName;
-        if (*size < name.size() + 1 || buffer == nullptr) {
-            *size = static_cast<DWORD>(name.size() + 1);
-            SetLastError(ERROR_BUFFER_OVERFLOW);
-            return FALSE;
-        }
-        name.copy(buffer, name.size());
-        buffer[name.size()] = 0;
-        *size = static_cast<DWORD>(name.size());  // and not here
-        return TRUE;
-    } catch (const std::bad_alloc&) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
+    return nw::hosted::CopyName(&nw::hosted::CurrentIdentity, &nw::hosted::Identity::computerName, buffer, size,
+                                ERROR_BUFFER_OVERFLOW, false);
 }

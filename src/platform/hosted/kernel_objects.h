@@ -1,11 +1,10 @@
 // What the hosted kernel functions share among themselves: the handle table
 // behind CloseHandle, the block allocator behind GlobalFree/LocalFree/FreeSid,
-// token identities, the environment and Windows-path resolution. Internal to
-// the hosted layer.
+// token identities, the environment, FILETIME conversion and the size
+// protocol of text results. Internal to the hosted layer.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>

@@ -9,6 +9,7 @@
 #include <process.h>
 #else
 #include <unistd.h>
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 #endif
 

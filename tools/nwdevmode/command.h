@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/utf_codec.h"
+
 namespace nwtool {
 
 using CommandSetup = void (*)(CLI::App& app);
@@ -29,8 +31,8 @@ std::string DescribeError(std::uint32_t error);
 // Prints "nwdevmode: <message>" to stderr and ends the command with the code.
 [[noreturn]] void Fail(const std::string& message, int exitCode = kExitFailure);
 
-// Text conversions between the command line (UTF-8) and the API's NWCHAR.
-std::basic_string<char16_t> Utf8ToUtf16(const std::string& text);
-std::string Utf16ToUtf8(const std::u16string& text);
+// Text between the command line (UTF-8) and the API's NWCHAR.
+using nw::utf::FromUtf8;
+using nw::utf::ToUtf8;
 
 }  // namespace nwtool

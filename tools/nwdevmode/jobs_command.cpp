@@ -54,7 +54,7 @@ std::string StatusOf(const JobInfoRecord& job) {
     return words.empty() ? "queued" : words;
 }
 
-std::string TextOf(const NWCHAR* text) { return Utf16ToUtf8(std::u16string(text)); }
+std::string TextOf(const NWCHAR* text) { return ToUtf8(std::u16string(text)); }
 
 void ShowQueue(const std::string& printer, const std::u16string& name) {
     std::uint32_t count = 0;
@@ -96,7 +96,7 @@ std::uint32_t ParseJobId(const std::string& text) {
 }
 
 void Submit(const JobsOptions& options, const std::u16string& name) {
-    const std::u16string document = Utf8ToUtf16(options.argument);
+    const std::u16string document = FromUtf8(options.argument);
     std::uint32_t id = 0;
     if (std::uint32_t error = NordwispMachine_SubmitJob(name.c_str(), document.c_str(), nullptr, options.pages, &id);
         error != 0)
@@ -105,7 +105,7 @@ void Submit(const JobsOptions& options, const std::u16string& name) {
 }
 
 void RunJobs(const JobsOptions& options) {
-    const std::u16string name = Utf8ToUtf16(options.printer);
+    const std::u16string name = FromUtf8(options.printer);
     if (options.action.empty()) return ShowQueue(options.printer, name);
     if (options.argument.empty())
         Fail("\"jobs " + options.action + "\" needs " +

@@ -28,10 +28,10 @@ std::string MachineRoot() {
 void RunInit(const InitOptions& options) {
     std::vector<std::string> printers = options.printers;
     if (printers.empty()) printers.push_back(NORDWISP_MACHINE_DEMO_PRINTER);
-    const std::u16string port = Utf8ToUtf16(options.port);
+    const std::u16string port = FromUtf8(options.port);
     std::cout << "Machine root: " << MachineRoot() << "\n";
     for (const std::string& printer : printers) {
-        const std::u16string name = Utf8ToUtf16(printer);
+        const std::u16string name = FromUtf8(printer);
         const std::uint32_t error = NordwispMachine_AddPrinter(name.c_str(), port.empty() ? nullptr : port.c_str());
         if (error == kPrinterAlreadyExists) {
             std::cout << "Printer \"" << printer << "\" is already there\n";

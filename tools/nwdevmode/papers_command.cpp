@@ -69,7 +69,7 @@ std::string Shown(std::uint32_t steps, const Unit& unit) {
 using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVMODE)>;
 
 RecordPtr Load(const std::string& printer) {
-    const std::u16string name = Utf8ToUtf16(printer);
+    const std::u16string name = FromUtf8(printer);
     RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
     if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
     return record;
@@ -79,7 +79,7 @@ RecordPtr Load(const std::string& printer) {
 // library's core, as the driver's own dialog reads it.
 void RunList(const std::string& printer) {
     RecordPtr record = Load(printer);
-    std::u16string name = Utf8ToUtf16(printer);
+    std::u16string name = FromUtf8(printer);
     nw::PrinterHandle handle;
     PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
     if (!::OpenPrinterW(name.data(), handle.put(), &defaults))
@@ -92,7 +92,7 @@ void RunList(const std::string& printer) {
         const Unit* unit = UnitOfCode(paper.nUnits);
         const std::string size = Shown(paper.sPhysSize.x, *unit) + " x " + Shown(paper.sPhysSize.y, *unit) + " " +
                                  unit->name;
-        const std::string title = Utf16ToUtf8(std::u16string(nw::papers::TitleOf(paper)));
+        const std::string title = ToUtf8(std::u16string(nw::papers::TitleOf(paper)));
         std::printf("%6d  %-22s %s%s%s\n", paper.nWindowsPaperCode, size.c_str(), title.c_str(),
                     paper.bAdvancedPaperSize ? " [user]" : "", paper.bAvailable ? "" : " [hidden]");
     }
@@ -112,7 +112,7 @@ void RunAdd(const PaperOptions& options) {
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
     RecordPtr record = Load(options.printer);
-    const std::u16string title = Utf8ToUtf16(options.title);
+    const std::u16string title = FromUtf8(options.title);
     const int code = AddPaperSize(record.get(), title.c_str(), width, height, unit.code);
     if (code == 0) FailPaper("cannot add \"" + options.title + "\"");
     std::cout << "added \"" << options.title << "\" with code " << code << "\n";
@@ -123,8 +123,8 @@ void RunModify(const PaperOptions& options) {
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
     RecordPtr record = Load(options.printer);
-    const std::u16string title = Utf8ToUtf16(options.title);
-    const std::u16string newTitle = Utf8ToUtf16(options.newTitle);
+    const std::u16string title = FromUtf8(options.title);
+    const std::u16string newTitle = FromUtf8(options.newTitle);
     const int code = ModifyPaperSize(record.get(), title.c_str(), newTitle.c_str(), width, height, unit.code);
     if (code == 0) FailPaper("cannot change \"" + options.title + "\"");
     std::cout << "changed \"" << options.title << "\" (code " << code << ")\n";
@@ -132,7 +132,7 @@ void RunModify(const PaperOptions& options) {
 
 void RunDelete(const PaperOptions& options) {
     RecordPtr record = Load(options.printer);
-    const std::u16string title = Utf8ToUtf16(options.title);
+    const std::u16string title = FromUtf8(options.title);
     if (!DeletePaperSize(record.get(), title.c_str())) FailPaper("cannot delete \"" + options.title + "\"");
     std::cout << "deleted \"" << options.title << "\"\n";
 }

@@ -23,7 +23,7 @@ std::vector<std::string> NordwispPrinters() {
     while (start < text.size()) {
         std::size_t end = text.find(u';', start);
         if (end == std::u16string::npos) end = text.size();
-        names.push_back(Utf16ToUtf8(text.substr(start, end - start)));
+        names.push_back(ToUtf8(text.substr(start, end - start)));
         start = end + 1;
     }
     return names;

@@ -81,7 +81,7 @@ std::string TextOf(const NordwispDEVMODE* record, const ShowField& field) {
         if (c == 0) break;
         text += c;
     }
-    return Utf16ToUtf8(text);
+    return ToUtf8(text);
 }
 
 std::int64_t NumberOf(const NordwispDEVMODE* record, const ShowField& field) {
@@ -102,7 +102,7 @@ std::string Shown(const NordwispDEVMODE* record, const ShowField& field) {
 }
 
 void RunShow(const std::string& printer, bool json) {
-    const std::u16string name = Utf8ToUtf16(printer);
+    const std::u16string name = FromUtf8(printer);
     RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
     if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
     const bool valid = static_cast<std::size_t>(record->DM.dmSize) + record->DM.dmDriverExtra == NW_DEVMODE_SIZE;

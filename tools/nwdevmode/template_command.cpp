@@ -36,7 +36,7 @@ void RunCheck(const std::string& templateText) {
     auto record = std::make_unique<NordwispDEVMODE>();
     record->DM.dmSize = NW_DEVMODE_PUBLIC_SIZE;
     record->DM.dmDriverExtra = NW_DEVMODE_PRIVATE_SIZE;
-    const std::u16string wide = Utf8ToUtf16(templateText);
+    const std::u16string wide = FromUtf8(templateText);
     const int code = IsCustomFilenameTemplateValid(record.get(), wide.c_str());
     std::cout << CodeInWords(code, nw::naming::ValidationMeaning(code)) << "\n";
     // Scripts can test the exit code; the reason is already on stdout.
@@ -51,15 +51,15 @@ std::u16string CurrentUserName() {
 }
 
 void RunPreview(const PreviewOptions& options) {
-    const std::u16string templateText = Utf8ToUtf16(options.templateText);
-    const std::u16string document = Utf8ToUtf16(options.document);
-    const std::u16string extension = Utf8ToUtf16(options.extension);
+    const std::u16string templateText = FromUtf8(options.templateText);
+    const std::u16string document = FromUtf8(options.document);
+    const std::u16string extension = FromUtf8(options.extension);
     // Without --dir the preview looks at the current folder: an empty
     // directory names no folder and would report 112.
     const std::u16string directory =
-        Utf8ToUtf16(options.directory.empty() ? std::filesystem::current_path().string() : options.directory);
-    const std::u16string user = options.user.empty() ? CurrentUserName() : Utf8ToUtf16(options.user);
-    const std::u16string bates = Utf8ToUtf16(options.bates);
+        FromUtf8(options.directory.empty() ? std::filesystem::current_path().string() : options.directory);
+    const std::u16string user = options.user.empty() ? CurrentUserName() : FromUtf8(options.user);
+    const std::u16string bates = FromUtf8(options.bates);
 
     auto generator = std::make_unique<nw::naming::FileNameGenerator>();
     generator->SetTemplate(templateText.c_str());
@@ -67,7 +67,7 @@ void RunPreview(const PreviewOptions& options) {
     const DWORD status =
         generator->Generate(name.data(), name.size(), document.c_str(), extension.c_str(), user.c_str(), options.page,
                             options.counter, directory.c_str(), nw::naming::kCollisionNumbering, bates.c_str());
-    std::cout << Utf16ToUtf8(std::u16string(name.data())) << "\n";
+    std::cout << ToUtf8(std::u16string(name.data())) << "\n";
     std::cout << "status " << CodeInWords(static_cast<int>(status), nw::naming::GenerationStatusMeaning(status))
               << "\n";
 }

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "platform/hosted/machine.h"
+#include "platform/utf_codec.h"
 #include "platform/win32api.h"
 
 namespace {
-
-constexpr char16_t kReplacement = 0xFFFD;
 
 // 0x80 to 0x9F of Windows-1252; the five unassigned bytes map to the C1
 // control of the same value, as Windows does.
@@ -22,55 +21,6 @@ constexpr char16_t kCp1252High[32] = {
 UINT Resolve(UINT codePage) {
     if (codePage == CP_ACP) return nw::hosted::CurrentIdentity().ansiCodePage;
     return codePage;
-}
-
-// Decodes UTF-8; invalid sequences become U+FFFD, or fail when strict.
-bool DecodeUtf8(const unsigned char* s, std::size_t n, bool strict, std::u16string& out) {
-    std::size_t i = 0;
-    while (i < n) {
-        const unsigned char b = s[i];
-        if (b < 0x80) {
-            out += static_cast<char16_t>(b);
-            ++i;
-            continue;
-        }
-        std::size_t len = 0;
-        std::uint32_t cp = 0;
-        std::uint32_t min = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            len = 2, cp = b & 0x1F, min = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            len = 3, cp = b & 0x0F, min = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            len = 4, cp = b & 0x07, min = 0x10000;
-        }
-        std::size_t used = 1;
-        bool ok = len != 0;
-        for (std::size_t k = 1; ok && k < len; ++k) {
-            if (i + k >= n || (s[i + k] & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-            used = k + 1;
-        }
-        if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
-        if (!ok) {
-            if (strict) return false;
-            out += kReplacement;
-            i += used;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
-        i += len;
-    }
-    return true;
 }
 
 void Decode1252(const unsigned char* s, std::size_t n, std::u16string& out) {
@@ -114,13 +64,16 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multiByte, int multiB
         n = static_cast<std::size_t>(multiByteCount);
     }
     std::u16string out;
-    out.reserve(n);
     if (cp == CP_UTF8) {
-        if (!DecodeUtf8(bytes, n, (flags & MB_ERR_INVALID_CHARS) != 0, out)) {
+        const std::string_view text(multiByte, n);
+        if ((flags & MB_ERR_INVALID_CHARS) == 0) {
+            out = nw::utf::FromUtf8(text);
+        } else if (!nw::utf::FromUtf8Strict(text, out)) {
             SetLastError(ERROR_NO_UNICODE_TRANSLATION);
             return 0;
         }
     } else {
+        out.reserve(n);
         Decode1252(bytes, n, out);
     }
     if (wideCount == 0) return static_cast<int>(out.size());
@@ -150,7 +103,7 @@ int WideCharToMultiByte(UINT codePage, DWORD /*flags*/, LPCWSTR wide, int wideCo
     }
     std::string out;
     if (cp == CP_UTF8) {
-        out = nw::hosted::ToUtf8(std::u16string_view(wide, n));
+        out = nw::utf::ToUtf8(std::u16string_view(wide, n));
     } else {
         const char fallback = defaultChar ? *defaultChar : '?';
         bool used = false;

@@ -1,11 +1,10 @@
 // What the hosted kernel functions share among themselves: the handle table
 // behind CloseHandle, the block allocator behind GlobalFree/LocalFree/FreeSid,
-// token identities, the environment and Windows-path resolution. Internal to
-// the hosted layer.
+// token identities, the environment, FILETIME conversion and the size
+// protocol of text results. Internal to the hosted layer.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,19 +76,9 @@ std::u16string ExpandReferences(std::u16string_view source, Lookup&& lookup) {
     return out;
 }
 
-// ---- Paths -----------------------------------------------------------------
-// HostPath of a Windows path after resolving "." and ".." (never above the
-// drive root) and matching each existing component case-insensitively when
-// the exact name is not there.
-std::filesystem::path ResolveHostPath(std::u16string_view windowsPath);
-
 // ---- Time ------------------------------------------------------------------
 // A host time (seconds and nanoseconds since 1970, UTC) as a FILETIME.
 FILETIME FileTimeFromUnix(std::int64_t seconds, long nanoseconds);
-
-// ---- Host errors -----------------------------------------------------------
-// The Win32 error for a failed host call's errno.
-DWORD ErrorFromErrno(int error);
 
 // Size protocol of the "needed size including the terminator" functions:
 // copies text and a terminator when it fits in capacity characters and

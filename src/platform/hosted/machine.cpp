@@ -44,8 +44,6 @@ MachineState& State() {
     return state;
 }
 
-bool IsDriveLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
-
 }  // namespace
 
 const Identity& CurrentIdentity() {
@@ -72,116 +70,6 @@ void SetMachineRoot(const std::filesystem::path& root) {
     auto& s = State();
     std::lock_guard guard(s.lock);
     s.root = root;
-}
-
-std::filesystem::path HostPath(std::u16string_view windowsPath) {
-    std::u16string path(windowsPath);
-    for (auto& c : path)
-        if (c == u'\\') c = u'/';
-    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == u':') {
-        std::string drive = "drive_";
-        drive += static_cast<char>(path[0] | 0x20);
-        std::filesystem::path host = MachineRoot() / drive;
-        std::u16string_view rest(path);
-        rest.remove_prefix(2);
-        while (!rest.empty() && rest.front() == u'/') rest.remove_prefix(1);
-        if (!rest.empty()) host /= ToUtf8(rest);
-        return host;
-    }
-    return std::filesystem::path(ToUtf8(path));
-}
-
-std::u16string WindowsPath(const std::filesystem::path& hostPath) {
-    const auto root = MachineRoot().lexically_normal();
-    const auto path = hostPath.lexically_normal();
-    auto rel = path.lexically_relative(root);
-    if (!rel.empty() && rel.native().rfind("drive_", 0) == 0 && rel.native().size() >= 7) {
-        const std::string& r = rel.native();
-        std::u16string out;
-        out += static_cast<char16_t>(r[6] & ~0x20);
-        out += u":\\";
-        auto slash = r.find('/');
-        if (slash != std::string::npos) {
-            for (char16_t c : FromUtf8(std::string_view(r).substr(slash + 1))) out += (c == u'/') ? u'\\' : c;
-        }
-        return out;
-    }
-    return FromUtf8(path.native());
-}
-
-std::string ToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::uint32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD;
-        }
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::u16string FromUtf8(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto b = static_cast<unsigned char>(text[i]);
-        std::uint32_t cp = 0xFFFD;
-        std::size_t len = 1;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            len = 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            len = 3;
-        } else if ((b & 0xF8) == 0xF0) {
-            len = 4;
-        }
-        if (len > 1) {
-            if (i + len > text.size()) {
-                len = 1;
-            } else {
-                cp = b & (0xFF >> (len + 1));
-                for (std::size_t k = 1; k < len; ++k) {
-                    auto c = static_cast<unsigned char>(text[i + k]);
-                    if ((c & 0xC0) != 0x80) {
-                        cp = 0xFFFD;
-                        len = k;
-                        break;
-                    }
-                    cp = (cp << 6) | (c & 0x3F);
-                }
-            }
-        }
-        if (cp >= 0x10000 && cp <= 0x10FFFF) {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp > 0x10FFFF ? 0xFFFD : cp);
-        }
-        i += len;
-    }
-    return out;
 }
 
 char16_t FoldCase(char16_t c) {

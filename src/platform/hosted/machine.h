@@ -1,5 +1,5 @@
 // The hosted machine: where its state lives, who the current user is, and
-// how Windows paths and text map onto the host. Only the hosted layer uses
+// how text and names map onto the host. Only the hosted layer uses
 // this header; library code sees the Win32 functions built on it.
 #pragma once
 
@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "platform/utf_codec.h"
 
 namespace nw::hosted {
 
@@ -34,17 +36,9 @@ void SetIdentity(const Identity& identity);
 const std::filesystem::path& MachineRoot();
 void SetMachineRoot(const std::filesystem::path& root);
 
-// Drive-letter paths ("C:\x", "c:/x") map to <root>/drive_c/x; anything else
-// is a host path. Both separators are accepted.
-std::filesystem::path HostPath(std::u16string_view windowsPath);
-// The Windows form of a host path: under <root>/drive_X it becomes "X:\...",
-// otherwise the host path with its own separators.
-std::u16string WindowsPath(const std::filesystem::path& hostPath);
-
-// UTF-16 <-> UTF-8 for the hosted layer's own use (file names, hive text).
-// Unpaired surrogates become U+FFFD on the way out.
-std::string ToUtf8(std::u16string_view text);
-std::u16string FromUtf8(std::string_view text);
+// File names and hive text convert through the one codec.
+using utf::FromUtf8;
+using utf::ToUtf8;
 
 // Case-insensitive comparison of Windows names (ASCII and Latin-1 folding,
 // as the registry and profile files compare names).

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/kernel_objects.h"
 #include "platform/win32api.h"
@@ -220,10 +221,10 @@ HMODULE Load(std::u16string_view given) {
     const bool hasFolder = FileNameOf(file).size() != file.size() || file.find(u':') != std::u16string::npos;
     std::vector<std::filesystem::path> candidates;
     if (hasFolder) {
-        candidates.push_back(ResolveHostPath(file));
+        candidates.push_back(HostPath(file));
     } else {
-        candidates.push_back(ResolveHostPath(u"C:\\windows\\system32\\" + file));
-        candidates.push_back(ResolveHostPath(DriverFolder() + file));
+        candidates.push_back(HostPath(u"C:\\windows\\system32\\" + file));
+        candidates.push_back(HostPath(DriverFolder() + file));
     }
     for (const auto& path : candidates) {
         if (!RegularFile(path)) continue;

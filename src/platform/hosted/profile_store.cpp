@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "platform/hosted/file_replace.h"
+#include "platform/hosted/host_error.h"
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 
 namespace nw::hosted {
@@ -83,19 +85,6 @@ std::int64_t NowNs() {
 
 bool Settled(const FileStamp& stamp, std::int64_t readAt) {
     return readAt - stamp.modifiedNs > kSettleNs && readAt - stamp.changedNs > kSettleNs;
-}
-
-DWORD ErrorFromErrno(int error, DWORD fallback) {
-    switch (error) {
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR: return ERROR_ACCESS_DENIED;
-        case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-        default: return fallback;
-    }
 }
 
 // A writer does not follow a link (kLinkFound), so that it replaces the

@@ -9,6 +9,7 @@
 
 #include "nordwisp/NordwispDEVMODE.h"
 #include "platform/handles.h"
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/spooler.h"
 #include "platform/hosted/spooler_jobs.h"

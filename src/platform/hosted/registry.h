@@ -3,7 +3,7 @@
 //
 // HKEY_LOCAL_MACHINE is <root>/registry/machine.reg, HKEY_USERS\.DEFAULT is
 // <root>/registry/default.reg and the current user's hive (HKEY_CURRENT_USER,
-// also HKEY_USERS\<user SID>) is <root>/drive_c/users/<user>/NTUSER.DAT.
+// also HKEY_USERS\<user SID>) is C:\users\<user>\NTUSER.DAT.
 // Hives loaded with RegLoadKeyW are mounted for the calling process only.
 #pragma once
 

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/registry.h"
 #include "platform/hosted/registry_store.h"
@@ -385,7 +386,7 @@ std::filesystem::path RegistryHiveFile(RegistryHive hive) {
         case RegistryHive::CurrentUser:
             break;
     }
-    return root / "drive_c" / "users" / ToUtf8(CurrentIdentity().userName) / "NTUSER.DAT";
+    return HostPath(u"C:\\users\\" + CurrentIdentity().userName + u"\\NTUSER.DAT");
 }
 
 std::filesystem::path RegistryVolatileFile(const std::filesystem::path& hiveFile) {

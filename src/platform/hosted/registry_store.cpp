@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "platform/hosted/file_replace.h"
+#include "platform/hosted/host_error.h"
 #include "platform/hosted/registry_journal.h"
 #include "platform/hosted/registry_text.h"
 
@@ -37,22 +38,6 @@ constexpr std::size_t kCounterBytes = 4096;
 // once it outgrows it.
 constexpr std::uint64_t kSmallHive = 8 * 1024;
 constexpr std::uint64_t kMinJournal = 64 * 1024;
-
-LSTATUS FromErrno(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return ERROR_PATH_NOT_FOUND;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return ERROR_ACCESS_DENIED;
-        case ENOMEM:
-            return ERROR_NOT_ENOUGH_MEMORY;
-        default:
-            return ERROR_CANTOPEN;
-    }
-}
 
 class FileLock {
 public:
@@ -145,7 +130,7 @@ LSTATUS ReadWholeFile(const std::filesystem::path& path, std::string& text, bool
     text.clear();
     exists = false;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) return errno == ENOENT ? ERROR_SUCCESS : FromErrno(errno);
+    if (fd.Get() < 0) return errno == ENOENT ? ERROR_SUCCESS : ErrorFromErrno(errno, ERROR_CANTOPEN);
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return ERROR_CANTREAD;
     exists = true;
@@ -160,7 +145,7 @@ LSTATUS ReplaceFile(const std::filesystem::path& path, std::string_view text) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (fd.Get() < 0) return FromErrno(errno);
+    if (fd.Get() < 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     if (!WriteHalves(fd.Get(), 0, text, "hive-partly-written")) {
         ::unlink(temporary.c_str());
         return ERROR_CANTWRITE;
@@ -169,7 +154,7 @@ LSTATUS ReplaceFile(const std::filesystem::path& path, std::string_view text) {
     if (!SwapIntoPlace(temporary, path)) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return FromErrno(error);
+        return ErrorFromErrno(error, ERROR_CANTOPEN);
     }
     return ERROR_SUCCESS;
 }
@@ -233,16 +218,16 @@ LSTATUS Hive::Open() {
     std::error_code ignored;
     std::filesystem::create_directories(file_.parent_path(), ignored);
     FileDescriptor lock(::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (lock.Get() < 0) return FromErrno(errno);
+    if (lock.Get() < 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     FileLock exclusive(lock.Get(), LOCK_EX);
     struct stat info {};
     if (!exclusive.Locked() || ::fstat(lock.Get(), &info) != 0) return ERROR_CANTOPEN;
     const bool fresh = static_cast<std::size_t>(info.st_size) < kCounterBytes;
-    if (fresh && ::ftruncate(lock.Get(), static_cast<off_t>(kCounterBytes)) != 0) return FromErrno(errno);
+    if (fresh && ::ftruncate(lock.Get(), static_cast<off_t>(kCounterBytes)) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     FileDescriptor journal(::open(journalFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (journal.Get() < 0 || ::fstat(journal.Get(), &info) != 0) return FromErrno(errno);
+    if (journal.Get() < 0 || ::fstat(journal.Get(), &info) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     void* mapped = ::mmap(nullptr, kCounterBytes, PROT_READ | PROT_WRITE, MAP_SHARED, lock.Get(), 0);
-    if (mapped == MAP_FAILED) return FromErrno(errno);
+    if (mapped == MAP_FAILED) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     counters_ = static_cast<std::uint64_t*>(mapped);
     lockFd_ = lock.Release();
     journalFd_ = journal.Release();
@@ -468,7 +453,7 @@ LSTATUS Hive::PersistVolatile() {
         std::filesystem::create_directories(volatileFile_.parent_path(), ignored);
         status = ReplaceFile(volatileFile_, FormatHive(*root_, rootName_, HiveSection::Volatile));
     } else if (::unlink(volatileFile_.c_str()) != 0 && errno != ENOENT) {
-        status = FromErrno(errno);
+        status = ErrorFromErrno(errno, ERROR_CANTOPEN);
     }
     if (status == ERROR_SUCCESS) Announce(kVolatileEpoch);
     return status;

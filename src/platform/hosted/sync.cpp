@@ -29,6 +29,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/hosted/host_error.h"
 #include "platform/hosted/kernel_objects.h"
 #include "platform/win32api.h"
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/machine.h"
 #include "platform/win32api.h"

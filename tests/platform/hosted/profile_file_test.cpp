@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 #include "platform/win32api.h"
 #include "support/temp_dir.h"

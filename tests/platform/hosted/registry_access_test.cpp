@@ -127,7 +127,7 @@ TEST_F(HostedRegistryAccess, HivesLoadUnderUsers) {
     const char16_t* file = u"C:\\users\\other\\NTUSER.DAT";
     ASSERT_EQ(RegLoadKeyW(HKEY_USERS, u"NORDWISP_TEMPORARY_PROFILE", file), ERROR_SUCCESS);
     EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", file), ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"c:/users/other/./NTUSER.DAT"), ERROR_SHARING_VIOLATION);
+    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"c:/USERS/Other/./ntuser.dat"), ERROR_SHARING_VIOLATION);
     EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"C:\\users\\me\\NTUSER.DAT"), ERROR_SHARING_VIOLATION);
     EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"C:\\users\\nobody\\NTUSER.DAT"), ERROR_PATH_NOT_FOUND);
     EXPECT_EQ(RegLoadKeyW(HKEY_LOCAL_MACHINE, u"Again", file), ERROR_INVALID_PARAMETER);

@@ -13,6 +13,7 @@
 
 #include "nordwisp/NordwispDEVMODE.h"
 #include "platform/handles.h"
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/provisioning.h"
 #include "platform/hosted/spooler.h"

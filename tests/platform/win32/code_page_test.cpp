@@ -41,6 +41,9 @@ TEST(CodePage, Utf8ToWideSizeProtocol) {
 TEST(CodePage, InvalidUtf8IsReplacedOrRefused) {
     const std::string bad = "a\xFF" "b";
     EXPECT_EQ(Wide(bad), WString(W("a\uFFFDb")));
+    // A stray continuation byte is no Latin-1 character.
+    EXPECT_EQ(Wide("\x80" "x\x80"), WString(W("\uFFFDx\uFFFD")));
+    EXPECT_EQ(Wide("\xE2\x82" "A\xF0\x9F\x98"), WString(W("\uFFFDA\uFFFD")));  // cut sequences
     SetLastError(0);
     EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bad.data(), 3, nullptr, 0), 0);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));
@@ -61,7 +64,13 @@ TEST(CodePage, SupplementaryCharactersAreSurrogatePairs) {
     char out[8] = {};
     EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide.data(), 2, out, sizeof out, nullptr, nullptr), 4);
     EXPECT_EQ(std::string(out, 4), grin);
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide.data(), 1, nullptr, 0, nullptr, nullptr), 3);  // lone half: U+FFFD
+}
+
+TEST(CodePage, LoneSurrogatesBecomeTheReplacementInUtf8) {
+    const WCHAR lone[] = {W('a'), 0xD83D, W('b'), 0xDE00};
+    char out[16] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, lone, 4, out, sizeof out, nullptr, nullptr), 8);
+    EXPECT_EQ(std::string(out, 8), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
 }
 
 TEST(CodePage, WideToUtf8SizeProtocol) {

@@ -165,19 +165,46 @@ TEST(Files, AppendOnlyAccessWritesAtTheEndWhateverOthersWrote) {
     CloseHandle(reader);
 }
 
-TEST(Files, NamesMatchWhateverTheirCase) {
-    nw::test::TempDir dir;
-    ASSERT_TRUE(CreateDirectoryW(dir.File(W("Settings")).c_str(), nullptr));
-    HANDLE file = Open(dir.File(W("Settings\\Report.TXT")), GENERIC_WRITE, CREATE_NEW);
+// A folder made as "nwdata<pid>" on drive C is the same folder whatever the
+// case its name is given in, to the file and the profile functions alike.
+TEST(Files, DriveNamesMatchWhateverTheirCaseForFilesAndProfiles) {
+    const WString name = Numbered(W("nwdata"));
+    const WString folder = W("C:\\") + name;
+    WString upper = name;
+    for (auto& c : upper) c = (c >= W('a') && c <= W('z')) ? static_cast<WCHAR>(c - 0x20) : c;
+    const WString shouted = W("C:\\") + upper + W("\\x.ini");
+    const WString mixed = W("c:/N") + name.substr(1) + W("/X.INI");
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+
+    HANDLE file = Open(shouted, GENERIC_WRITE, CREATE_ALWAYS);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(WriteAll(file, "case"));
+    EXPECT_TRUE(WriteAll(file, "[s]\r\nwritten=by file\r\n"));
     CloseHandle(file);
 
-    file = Open(dir.File(W("SETTINGS\\report.txt")), GENERIC_READ, OPEN_EXISTING);
+    WCHAR value[32] = {};
+    EXPECT_EQ(GetPrivateProfileStringW(W("s"), W("written"), W(""), value, 32, shouted.c_str()), 7u);
+    EXPECT_EQ(WString(value), W("by file"));
+    EXPECT_TRUE(WritePrivateProfileStringW(W("s"), W("added"), W("by profile"), shouted.c_str()));
+    EXPECT_EQ(GetPrivateProfileStringW(W("S"), W("ADDED"), W(""), value, 32, mixed.c_str()), 10u);
+    EXPECT_EQ(WString(value), W("by profile"));
+
+    file = Open(mixed, GENERIC_READ, OPEN_EXISTING);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadAll(file), "case");
+    const std::string text = ReadAll(file);
     CloseHandle(file);
-    EXPECT_NE(GetFileAttributesW(dir.File(W("settings\\REPORT.txt")).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(text.find("written=by file"), std::string::npos);
+    EXPECT_NE(text.find("added=by profile"), std::string::npos);
+
+    // Still one file, under the name it was made with.
+    WIN32_FIND_DATAW found{};
+    HANDLE find = FindFirstFileW((folder + W("\\*.ini")).c_str(), &found);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(WString(found.cFileName), W("x.ini"));
+    EXPECT_FALSE(FindNextFileW(find, &found));
+    FindClose(find);
+
+    EXPECT_TRUE(DeleteFileW(mixed.c_str()));
+    EXPECT_TRUE(RemoveDirectoryW((W("C:\\") + upper).c_str()));
 }
 
 TEST(Files, SharingModesBetweenHandles) {

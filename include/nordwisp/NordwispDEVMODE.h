@@ -1151,7 +1151,7 @@ NW_EXPORT int NW_API GetWindowsSessionID(void) NW_NOEXCEPT;
 
 /* The languages of the printer's OCR module, the module named by its
  * "NwOCR.Dll" path (GetOCRDLLPath). The module is loaded by that full path
- * with its own folder (the path up to its last "\" or "/") as the process's
+ * with its own folder (the path up to its last "\") as the process's
  * current directory, so that its dependencies are found beside it; the
  * current directory is put back and the module freed before the call
  * returns, whatever the outcome. The list's format is the module's; the
@@ -1168,8 +1168,9 @@ NW_EXPORT int NW_API GetWindowsSessionID(void) NW_NOEXCEPT;
  * "GetOCRLanguagesW" or "NwOCRFreeTextW", the module's own non-zero result
  * when its query fails, 13 when it succeeds without a text. Not
  * thread-safe: the current directory belongs to the whole process.
- * Beyond the description: the last error names each failure, and "/" counts
- * as a folder separator as Windows paths allow. */
+ * Decided here: the last error names each failure as above; "/" separates
+ * folders too, as in any Windows path; a current directory that cannot be
+ * read, and so could not be put back, is never left. */
 NW_EXPORT int NW_API GetOCRSupportedLanguages(const NordwispDEVMODE* record, NWCHAR* buffer,
                                               int* size) NW_NOEXCEPT;
 

@@ -1149,6 +1149,31 @@ NW_EXPORT int NW_API ExpandPrinterVariables(const NordwispDEVMODE* record, const
 /* The Windows session of the calling process, 0 when unknown. */
 NW_EXPORT int NW_API GetWindowsSessionID(void) NW_NOEXCEPT;
 
+/* The languages of the printer's OCR module, the module named by its
+ * "NwOCR.Dll" path (GetOCRDLLPath). The module is loaded by that full path
+ * with its own folder (the path up to its last "\") as the process's
+ * current directory, so that its dependencies are found beside it; the
+ * current directory is put back and the module freed before the call
+ * returns, whatever the outcome. The list's format is the module's; the
+ * module built with this library gives language codes separated by ";"
+ * (for example "deu;eng"), which SetOCRLanguages takes as they are.
+ * size counts characters, the terminator included. Returns 1 when the list
+ * was copied into buffer, with *size set to the characters copied. Returns 0
+ * with *size set to the characters needed when buffer is null or *size is
+ * smaller (last error 122), so a call with a null buffer asks the size; the
+ * buffer is never written then. Returns 0 with *size untouched and the last
+ * error set when the list cannot be had: 87 for a null size, 126 when no
+ * path is set or the module is missing (or the loader's own error, such as
+ * 193 for a file that is no module), 127 when the module lacks
+ * "GetOCRLanguagesW" or "NwOCRFreeTextW", the module's own non-zero result
+ * when its query fails, 13 when it succeeds without a text. Not
+ * thread-safe: the current directory belongs to the whole process.
+ * Decided here: the last error names each failure as above; "/" separates
+ * folders too, as in any Windows path; a current directory that cannot be
+ * read, and so could not be put back, is never left. */
+NW_EXPORT int NW_API GetOCRSupportedLanguages(const NordwispDEVMODE* record, NWCHAR* buffer,
+                                              int* size) NW_NOEXCEPT;
+
 /* ---- Registry-backed settings -----------------------------------------
  * Values of the printer's registry key (HKCU "SOFTWARE\Kelmora Works\<printer>"
  * and its feature subkeys, named per group below); the record only tells

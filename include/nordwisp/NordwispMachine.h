@@ -44,6 +44,19 @@ NW_EXPORT uint32_t NordwispMachine_AddPrinter(const NWCHAR* printerName, const N
 NW_EXPORT uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverName,
                                                    const NWCHAR* portName, int nordwispRecord) NW_NOEXCEPT;
 
+/* Where NordwispMachine_InstallOcrModule puts the OCR module, a path of
+ * the machine's drive C. */
+#define NORDWISP_MACHINE_OCR_MODULE "C:\\Program Files\\Nordwisp\\OCR\\NwOCR.dll"
+
+/* Copies an OCR module, moduleFile being a UTF-8 host path, to
+ * NORDWISP_MACHINE_OCR_MODULE, replacing one there (by renaming, so that a
+ * process that has the old one loaded keeps it intact). Printers use it once
+ * their "NwOCR.Dll" path names it (SetOCRDLLPath). Returns 0 or a Win32
+ * error (2 for a missing file or a null name, 5 without administrator
+ * membership, 3 when its folder cannot be made, 29 when it cannot be
+ * written). */
+NW_EXPORT uint32_t NordwispMachine_InstallOcrModule(const char* moduleFile) NW_NOEXCEPT;
+
 /* Queues a job on a printer, as an application printing a document would:
  * submitted now from this computer by userName (null: the current user),
  * totalPages pages, none printed, priority 1, no status text. Its identifier

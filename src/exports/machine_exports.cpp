@@ -2,6 +2,7 @@
 // in the Linux library only.
 #if !defined(_WIN32)
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "exports/export_definitions.h"
@@ -38,6 +39,12 @@ uint32_t ProvisionOtherPrinter(const NWCHAR* printerName, const NWCHAR* driverNa
     return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
         return nw::hosted::ProvisionOtherPrinter(printerName, driverName, TextOrEmpty(portName), nordwispRecord != 0);
     });
+}
+
+uint32_t InstallOcr(const char* moduleFile) noexcept {
+    if (moduleFile == nullptr) return ERROR_FILE_NOT_FOUND;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY,
+                                 [&] { return nw::hosted::InstallOcrModule(std::filesystem::path(moduleFile)); });
 }
 
 uint32_t QueueJob(const NWCHAR* printerName, const NWCHAR* documentName, const NWCHAR* userName, uint32_t totalPages,

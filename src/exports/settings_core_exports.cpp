@@ -1,6 +1,7 @@
-// Document counter, messaging session, printer variables and the Windows
-// session: the exports of the settings core table.
+// Document counter, messaging session, printer variables, the Windows
+// session and the OCR languages: the exports of the settings core table.
 #include "accessors/text_accessors.h"
+#include "env/ocr_module.h"
 #include "env/printer_environment.h"
 #include "env/session.h"
 #include "exports/export_definitions.h"

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -117,7 +118,8 @@ TEST(ToolTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
 }
 
 TEST(ToolTest, HelpWorksForEveryCommandAndPreparesNothing) {
-    for (const char* command : {"--help", "printers --help", "show --help", "machine --help", "machine init --help"}) {
+    for (const char* command : {"--help", "printers --help", "show --help", "machine --help", "machine init --help",
+                                "ocr --help"}) {
         const ToolRun run = Tool(command);
         EXPECT_EQ(run.code, 0) << command;
         EXPECT_NE(run.out.find("Usage"), std::string::npos) << command << run.out;
@@ -168,5 +170,39 @@ TEST(ToolTest, JobsSubmitListControlAndRefuse) {
     for (const char* usage : {"cancel 2", "pause two", "resume"})
         EXPECT_EQ(Tool(std::string("jobs 'Nordwisp Printer' ") + usage).code, 2) << usage;
 }
+
+#if defined(NW_TOOL_OCR_MODULE)
+TEST(ToolTest, OcrLanguagesFromTheInstalledReferenceModule) {
+    // The demo machine comes with the module too.
+    ToolRun run = Tool("ocr 'Nordwisp Printer' languages");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(("\n" + run.out).find("\neng\n"), std::string::npos) << run.out;
+    run = Tool("ocr 'Nordwisp Printer' languages --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto codes = nlohmann::json::parse(run.out);
+    ASSERT_TRUE(codes.is_array());
+    EXPECT_NE(std::find(codes.begin(), codes.end(), "eng"), codes.end()) << run.out;
+    EXPECT_EQ(Tool("ocr 'Nordwisp Printer' fonts").code, 2);
+
+    run = Tool("machine init --printer Alpha");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("Installed the OCR module as C:\\Program Files\\Nordwisp\\OCR\\NwOCR.dll\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(Tool("ocr Alpha languages").out, Tool("ocr 'Nordwisp Printer' languages").out);
+
+    // The printer is added before the module is refused, and has none.
+    run = Tool("machine init --printer Beta --ocr-module /nonexistent/NwOCR.dll");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot install the OCR module \"/nonexistent/NwOCR.dll\": not found (2)"),
+              std::string::npos)
+        << run.err;
+    run = Tool("ocr Beta languages");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot list the OCR languages of \"Beta\": the module was not found (126)"),
+              std::string::npos)
+        << run.err;
+}
+#endif
 
 }  // namespace

@@ -38,13 +38,23 @@ std::string DescribeError(std::uint32_t error) {
         {8, "not enough memory"},
         {87, "an argument is not valid"},
         {122, "the buffer is too small"},
+        {126, "the module was not found"},
+        {127, "the module lacks a function it must export"},
         {183, "it already exists"},
+        {193, "the file is not a module"},
         {1801, "the printer name is not valid"},
         {1803, "the printer command is not valid"},
     };
     for (const auto& k : kKnown)
         if (k.code == error) return std::string(k.words) + " (" + std::to_string(static_cast<std::int32_t>(error)) + ")";
     return "system error " + std::to_string(error);
+}
+
+RecordPtr LoadRecord(const std::string& printer) {
+    const std::u16string name = FromUtf8(printer);
+    RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
+    if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
+    return record;
 }
 
 void FailWithLastError(const std::string& what) {

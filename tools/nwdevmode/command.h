@@ -5,7 +5,11 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "nordwisp/NordwispDEVMODE.h"
 
 #include "platform/utf_codec.h"
 
@@ -30,6 +34,18 @@ std::string DescribeError(std::uint32_t error);
 [[noreturn]] void FailWithLastError(const std::string& what);
 // Prints "nwdevmode: <message>" to stderr and ends the command with the code.
 [[noreturn]] void Fail(const std::string& message, int exitCode = kExitFailure);
+
+// A printer's record, released on every path.
+using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVMODE)>;
+// Loads the record or fails the command with the library's error.
+RecordPtr LoadRecord(const std::string& printer);
+
+// The OCR module "machine init" installs when none is named: the one built
+// with the tool, or empty when it was built without it.
+std::string BuiltOcrModule();
+// Installs an OCR module on the hosted machine and names it in each
+// printer's "NwOCR.Dll" path; fails the command on any error.
+void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers);
 
 // Text between the command line (UTF-8) and the API's NWCHAR.
 using nw::utf::FromUtf8;

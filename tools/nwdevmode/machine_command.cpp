@@ -1,5 +1,5 @@
-// nwdevmode machine init [--printer NAME]... : prepares the hosted machine
-// with printers of this driver.
+// nwdevmode machine init [--printer NAME]... [--ocr-module FILE] : prepares
+// the hosted machine with printers of this driver and the OCR module.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +15,7 @@ constexpr std::uint32_t kPrinterAlreadyExists = 1802;
 struct InitOptions {
     std::vector<std::string> printers;
     std::string port;
+    std::string ocrModule = BuiltOcrModule();
 };
 
 std::string MachineRoot() {
@@ -41,7 +42,33 @@ void RunInit(const InitOptions& options) {
             std::cout << "Added printer \"" << printer << "\"\n";
         }
     }
+    if (options.ocrModule.empty()) return;
+    InstallOcrModule(options.ocrModule, printers);
+    std::cout << "Installed the OCR module as " NORDWISP_MACHINE_OCR_MODULE "\n";
 }
+
+}  // namespace
+
+std::string BuiltOcrModule() {
+#if defined(NW_OCR_MODULE_FILE)
+    return NW_OCR_MODULE_FILE;
+#else
+    return {};
+#endif
+}
+
+void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers) {
+    if (const std::uint32_t error = NordwispMachine_InstallOcrModule(moduleFile.c_str()); error != 0)
+        Fail("cannot install the OCR module \"" + moduleFile + "\": " + DescribeError(error));
+    static const char16_t kInstalled[] = u"" NORDWISP_MACHINE_OCR_MODULE;
+    for (const std::string& printer : printers) {
+        const RecordPtr record = LoadRecord(printer);
+        if (!SetOCRDLLPath(record.get(), kInstalled))
+            FailWithLastError("cannot name the OCR module for \"" + printer + "\"");
+    }
+}
+
+namespace {
 
 void SetupMachine(CLI::App& app) {
     auto* machine = app.add_subcommand("machine", "Prepare the hosted machine (Linux build)");
@@ -51,6 +78,8 @@ void SetupMachine(CLI::App& app) {
         "init", "Install the driver and add printers of it (\"" NORDWISP_MACHINE_DEMO_PRINTER "\" when none is named)");
     init->add_option("--printer", options->printers, "Name of a printer to add (repeatable)");
     init->add_option("--port", options->port, "Port of the new printers (default NORDWISP:)");
+    init->add_option("--ocr-module", options->ocrModule,
+                     "OCR module to install and name in the printers' settings (default: the one built with the tool)");
     init->callback([options] { RunInit(*options); });
 }
 

@@ -21,10 +21,18 @@ void ProvisionDemoMachine(int argc, char** argv) {
     if (NordwispMachine_IsProvisioned()) return;
     static const char16_t kDemo[] = u"" NORDWISP_MACHINE_DEMO_PRINTER;
     const std::uint32_t error = NordwispMachine_AddPrinter(kDemo, nullptr);
-    if (error != 0)
+    if (error != 0) {
         std::cerr << "nwdevmode: cannot prepare the demo printer: " << nwtool::DescribeError(error) << "\n";
-    else
-        std::cerr << "nwdevmode: new machine: added the demo printer \"" NORDWISP_MACHINE_DEMO_PRINTER "\"\n";
+        return;
+    }
+    std::cerr << "nwdevmode: new machine: added the demo printer \"" NORDWISP_MACHINE_DEMO_PRINTER "\"\n";
+    const std::string ocrModule = nwtool::BuiltOcrModule();
+    if (ocrModule.empty()) return;
+    try {
+        nwtool::InstallOcrModule(ocrModule, {NORDWISP_MACHINE_DEMO_PRINTER});
+    } catch (const CLI::RuntimeError& e) {
+        std::cerr << "nwdevmode: " << e.what() << "\n";
+    }
 }
 
 }  // namespace

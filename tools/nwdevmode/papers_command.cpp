@@ -66,19 +66,10 @@ std::string Shown(std::uint32_t steps, const Unit& unit) {
     }
 }
 
-using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVMODE)>;
-
-RecordPtr Load(const std::string& printer) {
-    const std::u16string name = FromUtf8(printer);
-    RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
-    if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
-    return record;
-}
-
 // The API looks papers up one at a time; the list as a whole comes from the
 // library's core, as the driver's own dialog reads it.
 void RunList(const std::string& printer) {
-    RecordPtr record = Load(printer);
+    RecordPtr record = LoadRecord(printer);
     std::u16string name = FromUtf8(printer);
     nw::PrinterHandle handle;
     PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
@@ -111,7 +102,7 @@ void RunAdd(const PaperOptions& options) {
     const Unit& unit = UnitNamed(options.units);
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
-    RecordPtr record = Load(options.printer);
+    RecordPtr record = LoadRecord(options.printer);
     const std::u16string title = FromUtf8(options.title);
     const int code = AddPaperSize(record.get(), title.c_str(), width, height, unit.code);
     if (code == 0) FailPaper("cannot add \"" + options.title + "\"");
@@ -122,7 +113,7 @@ void RunModify(const PaperOptions& options) {
     const Unit& unit = UnitNamed(options.units);
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
-    RecordPtr record = Load(options.printer);
+    RecordPtr record = LoadRecord(options.printer);
     const std::u16string title = FromUtf8(options.title);
     const std::u16string newTitle = FromUtf8(options.newTitle);
     const int code = ModifyPaperSize(record.get(), title.c_str(), newTitle.c_str(), width, height, unit.code);
@@ -131,7 +122,7 @@ void RunModify(const PaperOptions& options) {
 }
 
 void RunDelete(const PaperOptions& options) {
-    RecordPtr record = Load(options.printer);
+    RecordPtr record = LoadRecord(options.printer);
     const std::u16string title = FromUtf8(options.title);
     if (!DeletePaperSize(record.get(), title.c_str())) FailPaper("cannot delete \"" + options.title + "\"");
     std::cout << "deleted \"" << options.title << "\"\n";

@@ -69,8 +69,6 @@ const ShowField kFields[] = {
 #undef NW_SHOW_TEXT
 #undef NW_MEMBER_SIZE
 
-using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVMODE)>;
-
 const unsigned char* Bytes(const NordwispDEVMODE* record) { return reinterpret_cast<const unsigned char*>(record); }
 
 std::string TextOf(const NordwispDEVMODE* record, const ShowField& field) {
@@ -102,9 +100,7 @@ std::string Shown(const NordwispDEVMODE* record, const ShowField& field) {
 }
 
 void RunShow(const std::string& printer, bool json) {
-    const std::u16string name = FromUtf8(printer);
-    RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
-    if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
+    RecordPtr record = LoadRecord(printer);
     const bool valid = static_cast<std::size_t>(record->DM.dmSize) + record->DM.dmDriverExtra == NW_DEVMODE_SIZE;
     nlohmann::ordered_json out;
     out["printer"] = printer;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "nordwisp/NordwispDEVMODE.h"
+#include "nordwisp/NordwispMachine.h"
 #include "platform/handles.h"
 #include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
@@ -360,6 +361,27 @@ DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver
             return error;
     Bytes record = nordwispRecord ? NordwispRecord(name, 0) : PublicRecord(name);
     return AddPrinterKey(name, driver, port.empty() ? kOtherDefaultPort : port, record);
+}
+
+DWORD InstallOcrModule(const std::filesystem::path& moduleFile) {
+    if (!CurrentIdentity().administrator) return ERROR_ACCESS_DENIED;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(moduleFile, error)) return ERROR_FILE_NOT_FOUND;
+    const std::filesystem::path target = HostPath(u"" NORDWISP_MACHINE_OCR_MODULE);
+    std::filesystem::create_directories(target.parent_path(), error);
+    if (error) return ERROR_PATH_NOT_FOUND;
+    // Copied beside and renamed over: a process that has the old module
+    // loaded keeps its mapping intact.
+    std::filesystem::path copy = target;
+    copy += ".new";
+    std::filesystem::copy_file(moduleFile, copy, std::filesystem::copy_options::overwrite_existing, error);
+    if (!error) std::filesystem::rename(copy, target, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(copy, ignored);
+        return ERROR_WRITE_FAULT;
+    }
+    return ERROR_SUCCESS;
 }
 
 DWORD SubmitJob(std::u16string_view printer, std::u16string_view document, std::u16string_view user,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 
 #include "platform/win32api.h"
@@ -29,6 +30,10 @@ DWORD ProvisionNordwispPrinter(std::u16string_view name, std::u16string_view por
 // unless nordwispRecord asks for one of this driver's records.
 DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver, std::u16string_view port,
                             bool nordwispRecord);
+
+// Copies an OCR module (a host file) to NORDWISP_MACHINE_OCR_MODULE of the
+// machine; 0 or a Win32 error.
+DWORD InstallOcrModule(const std::filesystem::path& moduleFile);
 
 // Queues a job on a printer as an application printing a document would:
 // submitted now by user (empty: the current user), "RAW" data, priority 1,

@@ -12,13 +12,15 @@
 #include <string>
 
 #include "nordwisp/NordwispDEVMODE.h"
+#include "platform/hosted/host_path.h"
 #include "platform/hosted/machine.h"
-#include "settings_core/registry_fixture.h"
+#include "support/records.h"
+#include "support/registry.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using nw::test::MakePrinterRecord;
+using nw::test::MakeRecord;
 
 constexpr std::uint32_t kNullArgument = 0xFFFFFC18u;
 constexpr std::uint32_t kInvalidData = 13;
@@ -84,7 +86,7 @@ protected:
     }
     void UsePath(const std::u16string& path) { ASSERT_EQ(SetOCRDLLPath(&record_, path.c_str()), 1); }
 
-    NordwispDEVMODE record_ = MakePrinterRecord(u"Office");
+    NordwispDEVMODE record_ = MakeRecord(u"Office");
     fs::path startDirectory_;
 };
 
@@ -210,7 +212,7 @@ TEST_F(OcrLanguages, MissingArgumentsAndPathLoadNothing) {
     EXPECT_EQ(probe.Queries(), 0);
 
     // A printer without an OCR module.
-    NordwispDEVMODE other = MakePrinterRecord(u"Elsewhere");
+    NordwispDEVMODE other = MakeRecord(u"Elsewhere");
     EXPECT_EQ(GetOCRSupportedLanguages(&other, nullptr, &size), 0);
     EXPECT_EQ(Nordwisp_GetLastError(), kModuleNotFound);
     EXPECT_EQ(size, 5);

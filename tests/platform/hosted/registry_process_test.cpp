@@ -71,7 +71,7 @@ NW_TEST_CHILD(RegistryExpectDword) {
 NW_TEST_CHILD(RegistryWriteDword) {
     RegistryKey key;
     if (CreateKey(HKEY_CURRENT_USER, FromUtf8(args.at(0)), key) != ERROR_SUCCESS) return 1;
-    return SetDword(key.get(), FromUtf8(args.at(1)), static_cast<DWORD>(std::stoul(args.at(2)))) == ERROR_SUCCESS ? 0 : 2;
+    return SetDword(key.get(), FromUtf8(args.at(1)), static_cast<DWORD>(std::stoul(args.at(2)))) ? 2 : 0;
 }
 
 NW_TEST_CHILD(RegistryDeleteKey) {

@@ -18,6 +18,7 @@
 #include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/machine.h"
 #include "platform/win32api.h"
+#include "support/last_error.h"
 
 namespace nw::test {
 
@@ -35,14 +36,6 @@ inline void WriteHostFile(const std::filesystem::path &path, const std::string &
 inline bool WaitForFile(const std::filesystem::path &path) {
     for (int i = 0; i < 1000 && !std::filesystem::exists(path); ++i) Sleep(10);
     return std::filesystem::exists(path);
-}
-
-// The last error after a call that had to fail.
-inline ::testing::AssertionResult FailedWith(bool failed, DWORD expected) {
-    const DWORD error = GetLastError();
-    if (!failed) return ::testing::AssertionFailure() << "the call succeeded";
-    if (error != expected) return ::testing::AssertionFailure() << "last error " << error << ", not " << expected;
-    return ::testing::AssertionSuccess();
 }
 
 // Tests that act as someone else; the process is put back afterwards.

@@ -25,6 +25,7 @@ inline WString PrinterKey(WStringView printer, WStringView subKey = {}) {
 struct RawValue {
     DWORD type = 0;
     std::vector<BYTE> bytes;
+    bool operator==(const RawValue&) const = default;
 };
 
 inline std::optional<RawValue> ReadRaw(HKEY root, const WString& path, const WCHAR* name) {

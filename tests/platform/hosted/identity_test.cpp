@@ -3,29 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "platform/hosted/hosted_hooks.h"
-#include "platform/hosted/machine.h"
-#include "platform/win32api.h"
+#include "hosted_test.h"
 #include "support/child_process.h"
 
 namespace {
 
 using nw::hosted::CurrentIdentity;
 using nw::hosted::Identity;
+using nw::test::FailedWith;
 
-class HostedIdentity : public ::testing::Test {
+class HostedIdentity : public nw::test::HostedTest {
 protected:
-    void SetUp() override { saved_ = CurrentIdentity(); }
-    void TearDown() override {
-        nw::hosted::SetIdentity(saved_);
-        nw::hosted::RevertImpersonation();
-        nw::hosted::SetOsMajorVersion(0);
-    }
     static Identity Someone(bool administrator) {
         Identity id = CurrentIdentity();
         id.userName = u"carol";
@@ -33,7 +25,6 @@ protected:
         id.administrator = administrator;
         return id;
     }
-    Identity saved_;
 };
 
 struct Sid {
@@ -43,8 +34,8 @@ struct Sid {
 
 void AdministratorsSid(Sid& out) {
     SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-    ASSERT_TRUE(AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
-                                         0, &out.sid));
+    ASSERT_TRUE(AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                         &out.sid));
 }
 
 WString SidString(PSID sid) {
@@ -58,21 +49,16 @@ WString SidString(PSID sid) {
 TEST_F(HostedIdentity, VersionIsWindows10UnlessOverridden) {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
-    ASSERT_TRUE(GetVersionExW(&info));
-    EXPECT_EQ(info.dwMajorVersion, 10u);
-    EXPECT_EQ(info.dwMinorVersion, 0u);
-    EXPECT_EQ(info.dwBuildNumber, 19045u);
-    EXPECT_EQ(info.dwPlatformId, VER_PLATFORM_WIN32_NT);
-
+    const auto version = [&] {
+        EXPECT_TRUE(GetVersionExW(&info));
+        return std::vector<DWORD>{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.dwPlatformId};
+    };
+    EXPECT_EQ(version(), (std::vector<DWORD>{10, 0, 19045, VER_PLATFORM_WIN32_NT}));
     nw::hosted::SetOsMajorVersion(5);
-    ASSERT_TRUE(GetVersionExW(&info));
-    EXPECT_EQ(info.dwMajorVersion, 5u);
-    EXPECT_EQ(info.dwMinorVersion, 1u);
-    EXPECT_EQ(info.dwBuildNumber, 2600u);
+    EXPECT_EQ(version(), (std::vector<DWORD>{5, 1, 2600, VER_PLATFORM_WIN32_NT}));
 
     info.dwOSVersionInfoSize = sizeof info - 1;
-    EXPECT_FALSE(GetVersionExW(&info));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_TRUE(FailedWith(!GetVersionExW(&info), ERROR_INSUFFICIENT_BUFFER));
 }
 
 NW_TEST_CHILD(WaitWithReadyFile) {
@@ -82,16 +68,14 @@ NW_TEST_CHILD(WaitWithReadyFile) {
 }
 
 TEST_F(HostedIdentity, SessionOfThisAndOtherProcesses) {
-    Identity id = CurrentIdentity();
-    id.sessionId = 3;
-    nw::hosted::SetIdentity(id);
+    Become([](Identity& id) { id.sessionId = 3; });
     DWORD session = 0;
     ASSERT_TRUE(ProcessIdToSessionId(GetCurrentProcessId(), &session));
     EXPECT_EQ(session, 3u);
 
     // The library reaches it by name in kernel32.
-    auto byName = reinterpret_cast<ProcessIdToSessionIdFn>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(u"KERNEL32.DLL"), "ProcessIdToSessionId")));
+    auto byName = reinterpret_cast<ProcessIdToSessionIdFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(u"KERNEL32.DLL"), "ProcessIdToSessionId")));
     ASSERT_NE(byName, nullptr);
     session = 0;
     EXPECT_TRUE(byName(GetCurrentProcessId(), &session));
@@ -103,7 +87,7 @@ TEST_F(HostedIdentity, SessionOfThisAndOtherProcesses) {
     const auto child = nw::test::StartChild("WaitWithReadyFile", {ready.string()});
     SetEnvironmentVariableW(u"NORDWISP_SESSION", nullptr);
     ASSERT_GT(child.pid, 0);
-    for (int i = 0; i < 1000 && !std::filesystem::exists(ready); ++i) Sleep(10);
+    ASSERT_TRUE(nw::test::WaitForFile(ready));
     EXPECT_TRUE(ProcessIdToSessionId(static_cast<DWORD>(child.pid), &session));
     EXPECT_EQ(session, 7u);
     nw::test::KillChild(child);
@@ -116,14 +100,13 @@ TEST_F(HostedIdentity, TokenUserFollowsTheSizeProtocol) {
     HANDLE token = nullptr;
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
     DWORD needed = 0;
-    EXPECT_FALSE(GetTokenInformation(token, TokenUser, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_TRUE(FailedWith(!GetTokenInformation(token, TokenUser, nullptr, 0, &needed), ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(needed, sizeof(TOKEN_USER) + 8 + 4 * 5);  // S-1-5-21-a-b-c-d: five sub-authorities
 
     std::vector<BYTE> buffer(needed);
     DWORD length = 0;
-    EXPECT_FALSE(GetTokenInformation(token, TokenUser, buffer.data(), needed - 1, &length));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_TRUE(FailedWith(!GetTokenInformation(token, TokenUser, buffer.data(), needed - 1, &length),
+                           ERROR_INSUFFICIENT_BUFFER));
     ASSERT_TRUE(GetTokenInformation(token, TokenUser, buffer.data(), needed, &length));
     TOKEN_USER user;
     std::memcpy(&user, buffer.data(), sizeof user);
@@ -131,15 +114,14 @@ TEST_F(HostedIdentity, TokenUserFollowsTheSizeProtocol) {
     EXPECT_TRUE(CloseHandle(token));
 
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token));
-    EXPECT_FALSE(GetTokenInformation(token, TokenUser, buffer.data(), needed, &length));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(
+        FailedWith(!GetTokenInformation(token, TokenUser, buffer.data(), needed, &length), ERROR_ACCESS_DENIED));
     CloseHandle(token);
 }
 
 TEST_F(HostedIdentity, ThreadTokenOnlyWhileImpersonating) {
     HANDLE token = reinterpret_cast<HANDLE>(1);
-    EXPECT_FALSE(OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &token));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_TOKEN));
+    EXPECT_TRUE(FailedWith(!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &token), ERROR_NO_TOKEN));
     EXPECT_EQ(token, nullptr);
 
     nw::hosted::ImpersonateOnThread(Someone(false));
@@ -158,8 +140,7 @@ TEST_F(HostedIdentity, ThreadTokenOnlyWhileImpersonating) {
     CloseHandle(token);
 
     nw::hosted::RevertImpersonation();
-    EXPECT_FALSE(OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &token));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_TOKEN));
+    EXPECT_TRUE(FailedWith(!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &token), ERROR_NO_TOKEN));
 }
 
 TEST_F(HostedIdentity, AdministratorsMembershipFollowsTheIdentity) {
@@ -188,8 +169,7 @@ TEST_F(HostedIdentity, AdministratorsMembershipFollowsTheIdentity) {
     CloseHandle(thread);
     HANDLE primary = nullptr;
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &primary));
-    EXPECT_FALSE(CheckTokenMembership(primary, admins.sid, &member));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_IMPERSONATION_TOKEN));
+    EXPECT_TRUE(FailedWith(!CheckTokenMembership(primary, admins.sid, &member), ERROR_NO_IMPERSONATION_TOKEN));
     CloseHandle(primary);
 
     // Everyone and Users hold for anybody; a foreign user's SID does not.
@@ -220,8 +200,7 @@ TEST_F(HostedIdentity, SidsAreCheckedAndFreedOnce) {
 
     BYTE garbage[16] = {7, 1};
     LPWSTR text = nullptr;
-    EXPECT_FALSE(ConvertSidToStringSidW(garbage, &text));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_SID));
+    EXPECT_TRUE(FailedWith(!ConvertSidToStringSidW(garbage, &text), ERROR_INVALID_SID));
     BOOL member = TRUE;
     EXPECT_FALSE(CheckTokenMembership(nullptr, garbage, &member));
     EXPECT_FALSE(member);
@@ -234,8 +213,8 @@ TEST_F(HostedIdentity, PrivilegesAdjustForAdministratorsOnly) {
     EXPECT_EQ(restore.LowPart, 18u);
     EXPECT_EQ(backup.LowPart, 17u);
     LUID unknown{};
-    EXPECT_FALSE(LookupPrivilegeValueW(nullptr, u"SeMakeCoffeePrivilege", &unknown));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_SUCH_PRIVILEGE));
+    EXPECT_TRUE(
+        FailedWith(!LookupPrivilegeValueW(nullptr, u"SeMakeCoffeePrivilege", &unknown), ERROR_NO_SUCH_PRIVILEGE));
 
     struct {
         DWORD count;
@@ -248,8 +227,9 @@ TEST_F(HostedIdentity, PrivilegesAdjustForAdministratorsOnly) {
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
     BYTE previous[64];
     DWORD length = 0;
-    EXPECT_FALSE(AdjustTokenPrivileges(token, FALSE, state, 8, reinterpret_cast<PTOKEN_PRIVILEGES>(previous), &length));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_TRUE(FailedWith(
+        !AdjustTokenPrivileges(token, FALSE, state, 8, reinterpret_cast<PTOKEN_PRIVILEGES>(previous), &length),
+        ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(length, 4 + 2 * sizeof(LUID_AND_ATTRIBUTES));  // both were disabled before
     SetLastError(12345);
     ASSERT_TRUE(AdjustTokenPrivileges(token, FALSE, state, sizeof previous,
@@ -273,29 +253,26 @@ TEST_F(HostedIdentity, PrivilegesAdjustForAdministratorsOnly) {
     CloseHandle(token);
 
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
-    EXPECT_FALSE(AdjustTokenPrivileges(token, FALSE, state, 0, nullptr, nullptr));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(FailedWith(!AdjustTokenPrivileges(token, FALSE, state, 0, nullptr, nullptr), ERROR_ACCESS_DENIED));
     CloseHandle(token);
 }
 
 TEST_F(HostedIdentity, UserAndComputerNameSizeProtocols) {
-    Identity id = CurrentIdentity();
-    id.userName = u"dave";
-    id.computerName = u"FRONTDESK";
-    nw::hosted::SetIdentity(id);
+    Become([](Identity& id) {
+        id.userName = u"dave";
+        id.computerName = u"FRONTDESK";
+    });
 
     WCHAR buffer[32];
     DWORD size = 4;
-    EXPECT_FALSE(GetUserNameW(buffer, &size));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_TRUE(FailedWith(!GetUserNameW(buffer, &size), ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(size, 5u);
     ASSERT_TRUE(GetUserNameW(buffer, &size));
     EXPECT_EQ(size, 5u);  // with the terminator
     EXPECT_EQ(WString(buffer), u"dave");
 
     size = 9;
-    EXPECT_FALSE(GetComputerNameW(buffer, &size));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BUFFER_OVERFLOW));
+    EXPECT_TRUE(FailedWith(!GetComputerNameW(buffer, &size), ERROR_BUFFER_OVERFLOW));
     EXPECT_EQ(size, 10u);
     ASSERT_TRUE(GetComputerNameW(buffer, &size));
     EXPECT_EQ(size, 9u);  // without it

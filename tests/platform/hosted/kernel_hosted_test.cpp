@@ -1,30 +1,20 @@
 // What only the hosted machine promises: refusing made-up handles, keeping
-// drive paths inside the machine root, Windows defaults of the environment,
-// the 1252 code page and the locale's fixed answers.
+// drive paths inside the machine root, Windows defaults of the environment
+// and the locale's fixed answers.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
+#include "hosted_test.h"
 #include "platform/hosted/host_path.h"
-#include "platform/hosted/hosted_hooks.h"
-#include "platform/hosted/machine.h"
-#include "platform/win32api.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using nw::hosted::CurrentIdentity;
-using nw::hosted::Identity;
-
-class HostedKernel : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = CurrentIdentity(); }
-    void TearDown() override { nw::hosted::SetIdentity(saved_); }
-    Identity saved_;
-};
+using nw::test::FailedWith;
+using HostedKernel = nw::test::HostedTest;
 
 TEST_F(HostedKernel, StaleAndMadeUpMemoryHandlesAreRefused) {
     HGLOBAL moveable = GlobalAlloc(GMEM_MOVEABLE, 8);
@@ -36,11 +26,9 @@ TEST_F(HostedKernel, StaleAndMadeUpMemoryHandlesAreRefused) {
 
     for (HGLOBAL bad : {moveable, fixed, reinterpret_cast<HGLOBAL>(0x12340)}) {
         SetLastError(0);
-        EXPECT_EQ(GlobalLock(bad), nullptr);
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+        EXPECT_TRUE(FailedWith(GlobalLock(bad) == nullptr, ERROR_INVALID_HANDLE));
         SetLastError(0);
-        EXPECT_EQ(GlobalSize(bad), 0u);
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+        EXPECT_TRUE(FailedWith(GlobalSize(bad) == 0u, ERROR_INVALID_HANDLE));
         EXPECT_FALSE(GlobalUnlock(bad));
         SetLastError(0);
         EXPECT_EQ(GlobalFree(bad), bad);  // failure hands the handle back
@@ -58,13 +46,10 @@ TEST_F(HostedKernel, EachHandleIsClosedByItsOwnFunction) {
     HANDLE find = FindFirstFileW(dir.File(u"*").c_str(), &data);
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
 
-    EXPECT_FALSE(CloseHandle(find));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-    EXPECT_FALSE(FindClose(file));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(FailedWith(!CloseHandle(find), ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(FailedWith(!FindClose(file), ERROR_INVALID_HANDLE));
     EXPECT_EQ(WaitForSingleObject(file, 0), WAIT_FAILED);
-    EXPECT_FALSE(ReleaseMutex(file));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(FailedWith(!ReleaseMutex(file), ERROR_INVALID_HANDLE));
     EXPECT_TRUE(FindClose(find));
     EXPECT_TRUE(CloseHandle(file));
     EXPECT_FALSE(CloseHandle(nullptr));
@@ -76,8 +61,8 @@ TEST_F(HostedKernel, EachHandleIsClosedByItsOwnFunction) {
 
 TEST_F(HostedKernel, DrivePathsStayInsideTheMachineRoot) {
     fs::create_directories(nw::hosted::MachineRoot() / "drive_c");
-    HANDLE file = CreateFileW(u"C:\\..\\..\\windows\\..\\..\\escape.txt", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(u"C:\\..\\..\\windows\\..\\..\\escape.txt", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
     EXPECT_TRUE(fs::exists(nw::hosted::MachineRoot() / "drive_c" / "escape.txt"));
@@ -103,27 +88,24 @@ TEST_F(HostedKernel, CurrentDirectoryInWindowsForm) {
     CloseHandle(file);
     EXPECT_NE(GetFileAttributesW(dir.File(u"HERE.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 
-    EXPECT_FALSE(SetCurrentDirectoryW(dir.File(u"here.txt").c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIRECTORY));
-    EXPECT_FALSE(SetCurrentDirectoryW(dir.File(u"none").c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(!SetCurrentDirectoryW(dir.File(u"here.txt").c_str()), ERROR_DIRECTORY));
+    EXPECT_TRUE(FailedWith(!SetCurrentDirectoryW(dir.File(u"none").c_str()), ERROR_FILE_NOT_FOUND));
     ASSERT_TRUE(SetCurrentDirectoryW(saved));
 }
 
 TEST_F(HostedKernel, ReadOnlyFilesRefuseWritingAndDeletion) {
     nw::test::TempDir dir;
     const WString path = dir.File(u"locked.txt");
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_READONLY, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_READONLY, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     EXPECT_TRUE(WriteFile(file, "ok", 2, &written, nullptr));  // the creating handle may write
     CloseHandle(file);
     EXPECT_EQ(GetFileAttributesW(path.c_str()), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_FALSE(DeleteFileW(path.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(FailedWith(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr) == INVALID_HANDLE_VALUE,
+        ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(FailedWith(!DeleteFileW(path.c_str()), ERROR_ACCESS_DENIED));
     fs::permissions(nw::hosted::HostPath(path), fs::perms::owner_write, fs::perm_options::add);
 }
 
@@ -131,10 +113,10 @@ TEST_F(HostedKernel, EnvironmentHasWindowsDefaults) {
     for (const char* name :
          {"USERNAME", "USERPROFILE", "APPDATA", "SystemRoot", "ProgramData", "PUBLIC", "TMP", "TEMP"})
         if (std::getenv(name)) GTEST_SKIP() << "the host environment sets " << name;
-    Identity id = CurrentIdentity();
-    id.userName = u"alice";
-    id.computerName = u"PRINTHOST";
-    nw::hosted::SetIdentity(id);
+    Become([](nw::hosted::Identity& id) {
+        id.userName = u"alice";
+        id.computerName = u"PRINTHOST";
+    });
 
     WCHAR out[256];
     ASSERT_GT(ExpandEnvironmentStringsW(u"%USERNAME%|%USERPROFILE%|%APPDATA%|%LOCALAPPDATA%|%COMPUTERNAME%", out, 256),
@@ -154,33 +136,7 @@ TEST_F(HostedKernel, EnvironmentHasWindowsDefaults) {
     EXPECT_EQ(GetEnvironmentVariableW(u"USERNAME", out, 256), 3u);
     EXPECT_STREQ(std::getenv("username"), "bob");  // children inherit it
     ASSERT_TRUE(SetEnvironmentVariableW(u"USERNAME", nullptr));
-    EXPECT_EQ(GetEnvironmentVariableW(u"USERNAME", out, 256), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ENVVAR_NOT_FOUND));
-}
-
-TEST_F(HostedKernel, Windows1252CodePage) {
-    Identity id = CurrentIdentity();
-    id.ansiCodePage = 1252;
-    nw::hosted::SetIdentity(id);
-    EXPECT_EQ(GetACP(), 1252u);
-
-    WCHAR wide[4] = {};
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\x80\xE9\x81", 3, wide, 4), 3);
-    EXPECT_EQ(wide[0], 0x20AC);
-    EXPECT_EQ(wide[1], 0x00E9);
-    EXPECT_EQ(wide[2], 0x0081);  // unassigned bytes map to the C1 control
-
-    char narrow[8] = {};
-    BOOL usedDefault = FALSE;
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u20AC\u4E2D\U0001F600e", 5, narrow, 8, nullptr, &usedDefault), 4);
-    EXPECT_EQ(std::string(narrow, 4), "\x80??e");  // a surrogate pair is one character
-    EXPECT_TRUE(usedDefault);
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"abc", 3, narrow, 8, nullptr, &usedDefault), 3);
-    EXPECT_FALSE(usedDefault);
-
-    // UTF-8 takes no default character.
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, u"a", 1, narrow, 8, "?", nullptr), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailedWith(GetEnvironmentVariableW(u"USERNAME", out, 256) == 0u, ERROR_ENVVAR_NOT_FOUND));
 }
 
 // Here rather than with the portable date checks: Wine accepts 29 February
@@ -199,8 +155,7 @@ TEST_F(HostedKernel, TwentyNinthOfFebruaryOnlyInLeapYears) {
     }
     WCHAR out[16];
     const SYSTEMTIME notLeap{2026, 2, 0, 29, 0, 0, 0, 0};
-    EXPECT_EQ(GetDateFormatW(0x0409, 0, &notLeap, nullptr, out, 16), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailedWith(GetDateFormatW(0x0409, 0, &notLeap, nullptr, out, 16) == 0, ERROR_INVALID_PARAMETER));
 }
 
 TEST_F(HostedKernel, LocaleAnswersForTheDefaultLocalesAndRefusesOthers) {
@@ -216,12 +171,9 @@ TEST_F(HostedKernel, LocaleAnswersForTheDefaultLocalesAndRefusesOthers) {
     EXPECT_EQ(WString(out), u"A.D. 2026");
 
     SetLastError(0);
-    EXPECT_EQ(GetLocaleInfoW(0x0407, LOCALE_SSHORTDATE, out, 64), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    EXPECT_EQ(GetLocaleInfoW(0x0409, 0x4242, out, 64), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_FLAGS));
-    EXPECT_EQ(GetTimeFormatW(0x0409, 0x100, &date, nullptr, out, 64), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_FLAGS));
+    EXPECT_TRUE(FailedWith(GetLocaleInfoW(0x0407, LOCALE_SSHORTDATE, out, 64) == 0, ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailedWith(GetLocaleInfoW(0x0409, 0x4242, out, 64) == 0, ERROR_INVALID_FLAGS));
+    EXPECT_TRUE(FailedWith(GetTimeFormatW(0x0409, 0x100, &date, nullptr, out, 64) == 0, ERROR_INVALID_FLAGS));
     EXPECT_EQ(GetTimeFormatW(0x0409, TIME_NOTIMEMARKER, &date, u"tt h:mm", out, 64), 6);
     EXPECT_EQ(WString(out), u"12:00");  // a dropped leading field takes its separator along
 }

@@ -3,20 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "platform/hosted/hosted_hooks.h"
-#include "platform/win32api.h"
+#include "hosted_test.h"
 #include "support/child_process.h"
 
 namespace {
 
-std::string ReadLog() {
-    std::ifstream in(nw::hosted::MessageLogPath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using nw::test::FailedWith;
+
+std::string ReadLog() { return nw::test::ReadHostFile(nw::hosted::MessageLogPath()); }
 
 NW_TEST_CHILD(BroadcastSettingChange) {
     return SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(u"Windows"),
@@ -64,9 +60,9 @@ TEST(Messages, OtherProcessesAppendToTheSameLog) {
 TEST(Messages, OnlyBroadcastsAreAccepted) {
     nw::hosted::ClearSentMessages();
     SetLastError(0);
-    EXPECT_EQ(SendMessageTimeoutW(reinterpret_cast<HWND>(0x1234), WM_DEVMODECHANGE, 0, 0, SMTO_NORMAL, 100, nullptr),
-              0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_TRUE(FailedWith(
+        SendMessageTimeoutW(reinterpret_cast<HWND>(0x1234), WM_DEVMODECHANGE, 0, 0, SMTO_NORMAL, 100, nullptr) == 0,
+        ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_TRUE(nw::hosted::SentMessages().empty());
 
     // Other messages keep lParam as a number.

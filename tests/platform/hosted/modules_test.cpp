@@ -5,16 +5,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "hosted_test.h"
 #include "platform/hosted/host_path.h"
-#include "platform/hosted/hosted_hooks.h"
-#include "platform/hosted/machine.h"
-#include "platform/win32api.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using nw::hosted::CurrentIdentity;
 using nw::hosted::Identity;
+using nw::test::FailedWith;
 
 template <class Fn>
 Fn Function(HMODULE module, const char* name) {
@@ -26,10 +25,9 @@ int TagOf(HMODULE module) {
     return tag ? tag() : -1;
 }
 
-class HostedModules : public ::testing::Test {
+class HostedModules : public nw::test::HostedTest {
 protected:
     void SetUp() override {
-        saved_ = CurrentIdentity();
         system_ = nw::hosted::HostPath(u"C:\\windows\\system32");
         driver_ = nw::hosted::HostPath(sizeof(void*) == 8 ? u"C:\\windows\\system32\\spool\\drivers\\x64\\3"
                                                           : u"C:\\windows\\system32\\spool\\drivers\\W32X86\\3");
@@ -37,14 +35,12 @@ protected:
         fs::create_directories(driver_);
     }
     void TearDown() override {
-        nw::hosted::SetIdentity(saved_);
-        nw::hosted::RevertImpersonation();
         nw::hosted::SetWow64Machines(IMAGE_FILE_MACHINE_UNKNOWN, IMAGE_FILE_MACHINE_AMD64);
+        HostedTest::TearDown();
     }
     static void Place(const char* built, const fs::path& to) {
         fs::copy_file(built, to, fs::copy_options::overwrite_existing);
     }
-    Identity saved_;
     fs::path system_, driver_;
 };
 
@@ -61,8 +57,7 @@ TEST_F(HostedModules, SystemFolderComesBeforeTheDriverFolder) {
     EXPECT_EQ(TagOf(module), 1);
     EXPECT_EQ(GetModuleHandleW(u"VYTEST.dll"), module);
     EXPECT_TRUE(FreeLibrary(module));
-    EXPECT_EQ(GetModuleHandleW(u"VyTest.dll"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(GetModuleHandleW(u"VyTest.dll") == nullptr, ERROR_MOD_NOT_FOUND));
 }
 
 TEST_F(HostedModules, PathsAndHostLoaderNames) {
@@ -87,26 +82,22 @@ TEST_F(HostedModules, PathsAndHostLoaderNames) {
 }
 
 TEST_F(HostedModules, FailuresSayWhatWasMissing) {
-    EXPECT_EQ(LoadLibraryW(u"NoSuchModule.dll"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
-    EXPECT_EQ(LoadLibraryW(u"C:\\nowhere\\x.dll"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(LoadLibraryW(u"NoSuchModule.dll") == nullptr, ERROR_MOD_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(LoadLibraryW(u"C:\\nowhere\\x.dll") == nullptr, ERROR_MOD_NOT_FOUND));
 
     std::ofstream(system_ / "Broken.dll") << "MZ but not really";
-    EXPECT_EQ(LoadLibraryW(u"Broken.dll"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BAD_EXE_FORMAT));
+    EXPECT_TRUE(FailedWith(LoadLibraryW(u"Broken.dll") == nullptr, ERROR_BAD_EXE_FORMAT));
 
     Place(NW_TEST_MODULE1, system_ / "VyTest.dll");
     HMODULE module = LoadLibraryW(u"VyTest.dll");
     ASSERT_NE(module, nullptr);
-    EXPECT_EQ(GetProcAddress(module, "NoSuchEntry"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(GetProcAddress(module, "NoSuchEntry") == nullptr, ERROR_PROC_NOT_FOUND));
     EXPECT_EQ(GetProcAddress(module, reinterpret_cast<LPCSTR>(1)), nullptr);  // no ordinals
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
     FreeLibrary(module);
     EXPECT_FALSE(FreeLibrary(reinterpret_cast<HMODULE>(0x5000)));
-    EXPECT_EQ(GetProcAddress(reinterpret_cast<HMODULE>(0x5000), "ModuleTag"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_TRUE(
+        FailedWith(GetProcAddress(reinterpret_cast<HMODULE>(0x5000), "ModuleTag") == nullptr, ERROR_MOD_NOT_FOUND));
 }
 
 TEST_F(HostedModules, LoadsAndFreesBalance) {
@@ -147,9 +138,7 @@ TEST_F(HostedModules, PackageFullNameOfPackagedAndPlainProcesses) {
     UINT32 length = 0;
     EXPECT_EQ(packageName(&length, nullptr), APPMODEL_ERROR_NO_PACKAGE);
 
-    Identity id = CurrentIdentity();
-    id.packageFullName = u"Contoso.Print_1.2.3.0_x64__8wekyb3d8bbwe";  // 40 characters
-    nw::hosted::SetIdentity(id);
+    Become([](Identity& id) { id.packageFullName = u"Contoso.Print_1.2.3.0_x64__8wekyb3d8bbwe"; });  // 40 characters
     EXPECT_EQ(packageName(&length, nullptr), ERROR_INSUFFICIENT_BUFFER);
     EXPECT_EQ(length, 41u);
     WCHAR name[64];
@@ -159,7 +148,7 @@ TEST_F(HostedModules, PackageFullNameOfPackagedAndPlainProcesses) {
     length = 64;
     EXPECT_EQ(packageName(&length, name), ERROR_SUCCESS);
     EXPECT_EQ(length, 41u);
-    EXPECT_EQ(WString(name), id.packageFullName);
+    EXPECT_EQ(WString(name), CurrentIdentity().packageFullName);
     EXPECT_EQ(packageName(nullptr, name), ERROR_INVALID_PARAMETER);
 }
 
@@ -176,8 +165,7 @@ TEST_F(HostedModules, Wow64MachinesAreReportedAsSet) {
     EXPECT_EQ(process, IMAGE_FILE_MACHINE_I386);
     ASSERT_TRUE(isWow64(GetCurrentProcess(), &process, &native));
     EXPECT_EQ(native, IMAGE_FILE_MACHINE_ARM64);
-    EXPECT_FALSE(isWow64(GetCurrentProcess(), nullptr, &native));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailedWith(!isWow64(GetCurrentProcess(), nullptr, &native), ERROR_INVALID_PARAMETER));
 }
 
 TEST_F(HostedModules, UserEnvironmentExpansion) {
@@ -200,8 +188,7 @@ TEST_F(HostedModules, UserEnvironmentExpansion) {
     EXPECT_FALSE(expand(token, u"%USERPROFILE%", out, 13));  // 13 characters and the terminator
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_TRUE(expand(token, u"%USERPROFILE%", out, 14));
-    EXPECT_FALSE(expand(reinterpret_cast<HANDLE>(0x4444), u"%USERPROFILE%", out, 64));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(FailedWith(!expand(reinterpret_cast<HANDLE>(0x4444), u"%USERPROFILE%", out, 64), ERROR_INVALID_HANDLE));
     CloseHandle(token);
 
     // Without a token only the machine's variables are known.

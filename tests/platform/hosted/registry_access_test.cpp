@@ -6,65 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "platform/handles.h"
-#include "platform/hosted/machine.h"
-#include "platform/hosted/registry.h"
-#include "platform/win32api.h"
+#include "hosted_test.h"
+#include "support/registry.h"
 
 namespace {
 
 using nw::RegistryKey;
-using nw::hosted::CurrentIdentity;
-using nw::hosted::Identity;
-
-LSTATUS SetDword(HKEY key, const char16_t* name, DWORD value) {
-    return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
-DWORD ReadDword(HKEY key, const char16_t* name) {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
-        return 0xFFFFFFFFu;
-    return value;
-}
-
-std::vector<std::u16string> SubkeyNames(HKEY key) {
-    std::vector<std::u16string> names;
-    WCHAR name[256];
-    DWORD length = 256;
-    for (DWORD i = 0; RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-         ++i, length = 256)
-        names.emplace_back(name, length);
-    return names;
-}
-
-class HostedRegistryAccess : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = CurrentIdentity(); }
-    void TearDown() override { nw::hosted::SetIdentity(saved_); }
-    void Become(const std::u16string& name, const std::u16string& sid, bool administrator) {
-        Identity id = saved_;
-        id.userName = name;
-        id.userSid = sid;
-        id.administrator = administrator;
-        nw::hosted::SetIdentity(id);
-    }
-    Identity saved_;
-};
+using nw::test::CreateKey;
+using nw::test::ReadDword;
+using nw::test::SetDword;
+using HostedRegistryAccess = nw::test::HostedTest;
 
 TEST_F(HostedRegistryAccess, OnlyAdministratorsChangeTheMachineAndOtherUsers) {
     Become(u"admin", u"S-1-5-21-9-9-9-500", true);
     {
-        RegistryKey machine;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Nordwisp", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  machine.put(), nullptr),
-                  ERROR_SUCCESS);
+        RegistryKey machine, defaults;
+        ASSERT_EQ(CreateKey(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Nordwisp", machine), ERROR_SUCCESS);
         ASSERT_EQ(SetDword(machine.get(), u"Setting", 5), ERROR_SUCCESS);
-        RegistryKey defaults;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_USERS, u".DEFAULT\\Software", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  defaults.put(), nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(CreateKey(HKEY_USERS, u".DEFAULT\\Software", defaults), ERROR_SUCCESS);
     }
 
     Become(u"plain", u"S-1-5-21-9-9-9-1001", false);
@@ -82,9 +41,7 @@ TEST_F(HostedRegistryAccess, OnlyAdministratorsChangeTheMachineAndOtherUsers) {
                   ERROR_ACCESS_DENIED);
         EXPECT_EQ(RegOpenKeyExW(HKEY_USERS, u".DEFAULT\\Software", 0, access, denied.put()), ERROR_ACCESS_DENIED);
     }
-    EXPECT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Nordwisp\\New", 0, nullptr, 0, KEY_READ, nullptr,
-                              denied.put(), nullptr),
-              ERROR_ACCESS_DENIED);
+    EXPECT_EQ(CreateKey(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Nordwisp\\New", denied, 0, KEY_READ), ERROR_ACCESS_DENIED);
     EXPECT_EQ(SetDword(HKEY_LOCAL_MACHINE, u"Direct", 1), ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Nordwisp"), ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Mine", u"C:\\users\\admin\\NTUSER.DAT"), ERROR_PRIVILEGE_NOT_HELD);
@@ -98,44 +55,42 @@ TEST_F(HostedRegistryAccess, OnlyAdministratorsChangeTheMachineAndOtherUsers) {
     EXPECT_EQ(disposition, static_cast<DWORD>(REG_OPENED_EXISTING_KEY));
 
     // The user's own hive, by either name.
-    RegistryKey own;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_USERS, u"S-1-5-21-9-9-9-1001\\Software\\Mine", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, own.put(), nullptr),
-              ERROR_SUCCESS);
+    RegistryKey own, current;
+    ASSERT_EQ(CreateKey(HKEY_USERS, u"S-1-5-21-9-9-9-1001\\Software\\Mine", own), ERROR_SUCCESS);
     ASSERT_EQ(SetDword(own.get(), u"Own", 8), ERROR_SUCCESS);
-    RegistryKey current;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Mine", 0, KEY_READ, current.put()), ERROR_SUCCESS);
     EXPECT_EQ(ReadDword(current.get(), u"Own"), 8u);
     EXPECT_TRUE(std::filesystem::exists(nw::hosted::MachineRoot() / "drive_c" / "users" / "plain" / "NTUSER.DAT"));
 }
 
 TEST_F(HostedRegistryAccess, HivesLoadUnderUsers) {
-    Become(u"other", u"S-1-5-21-5-5-5-1002", true);
+    Become(u"other", u"S-1-5-21-5-5-5-1002");
     {
         RegistryKey key;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Other", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  key.put(), nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\Other", key), ERROR_SUCCESS);
         ASSERT_EQ(SetDword(key.get(), u"Before", 1), ERROR_SUCCESS);
     }
-    Become(u"me", u"S-1-5-21-5-5-5-1003", true);
+    Become(u"me", u"S-1-5-21-5-5-5-1003");
     {
         RegistryKey mine;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software", 0, nullptr, 0, KEY_READ, nullptr, mine.put(), nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software", mine, 0, KEY_READ), ERROR_SUCCESS);
     }
     const char16_t* file = u"C:\\users\\other\\NTUSER.DAT";
     ASSERT_EQ(RegLoadKeyW(HKEY_USERS, u"NORDWISP_TEMPORARY_PROFILE", file), ERROR_SUCCESS);
-    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", file), ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"c:/USERS/Other/./ntuser.dat"), ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"C:\\users\\me\\NTUSER.DAT"), ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Again", u"C:\\users\\nobody\\NTUSER.DAT"), ERROR_PATH_NOT_FOUND);
-    EXPECT_EQ(RegLoadKeyW(HKEY_LOCAL_MACHINE, u"Again", file), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"A\\B", file), ERROR_INVALID_PARAMETER);
+    struct Refusal {
+        HKEY root;
+        const char16_t *name, *file;
+        LSTATUS status;
+    };
+    for (const Refusal& r : {Refusal{HKEY_USERS, u"Again", file, ERROR_SHARING_VIOLATION},
+                             Refusal{HKEY_USERS, u"Again", u"c:/USERS/Other/./ntuser.dat", ERROR_SHARING_VIOLATION},
+                             Refusal{HKEY_USERS, u"Again", u"C:\\users\\me\\NTUSER.DAT", ERROR_SHARING_VIOLATION},
+                             Refusal{HKEY_USERS, u"Again", u"C:\\users\\nobody\\NTUSER.DAT", ERROR_PATH_NOT_FOUND},
+                             Refusal{HKEY_LOCAL_MACHINE, u"Again", file, ERROR_INVALID_PARAMETER},
+                             Refusal{HKEY_USERS, u"A\\B", file, ERROR_INVALID_PARAMETER}})
+        EXPECT_EQ(RegLoadKeyW(r.root, r.name, r.file), r.status) << nw::hosted::ToUtf8(r.file);
 
-    RegistryKey users;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_USERS, nullptr, 0, KEY_READ, users.put()), ERROR_SUCCESS);
-    EXPECT_EQ(SubkeyNames(users.get()),
+    EXPECT_EQ(nw::test::SubkeysOf(HKEY_USERS, u""),
               (std::vector<std::u16string>{u".DEFAULT", u"NORDWISP_TEMPORARY_PROFILE", u"S-1-5-21-5-5-5-1003"}));
     {
         RegistryKey mounted;
@@ -150,14 +105,13 @@ TEST_F(HostedRegistryAccess, HivesLoadUnderUsers) {
     EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u"NORDWISP_TEMPORARY_PROFILE"), ERROR_SUCCESS);
     EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u"NORDWISP_TEMPORARY_PROFILE"), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u".DEFAULT"), ERROR_ACCESS_DENIED);
-    RegistryKey gone;
-    EXPECT_EQ(RegOpenKeyExW(HKEY_USERS, u"NORDWISP_TEMPORARY_PROFILE", 0, KEY_READ, gone.put()), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(nw::test::KeyExists(HKEY_USERS, u"NORDWISP_TEMPORARY_PROFILE"));
     // Keys go under loaded hives only.
-    EXPECT_EQ(RegCreateKeyExW(HKEY_USERS, u"Invented", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, gone.put(), nullptr),
-              ERROR_ACCESS_DENIED);
+    RegistryKey invented;
+    EXPECT_EQ(CreateKey(HKEY_USERS, u"Invented", invented), ERROR_ACCESS_DENIED);
 
     // What was written through the mount is the other user's.
-    Become(u"other", u"S-1-5-21-5-5-5-1002", true);
+    Become(u"other", u"S-1-5-21-5-5-5-1002");
     RegistryKey theirs;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Other", 0, KEY_READ, theirs.put()), ERROR_SUCCESS);
     EXPECT_EQ(ReadDword(theirs.get(), u"During"), 2u);
@@ -165,9 +119,7 @@ TEST_F(HostedRegistryAccess, HivesLoadUnderUsers) {
 
 TEST_F(HostedRegistryAccess, HandlesThatAreNotHandles) {
     RegistryKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Handles", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              key.put(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\Handles", key), ERROR_SUCCESS);
     HKEY closed = key.get();
     ASSERT_EQ(RegCloseKey(key.release()), ERROR_SUCCESS);
     DWORD size = 0;
@@ -181,16 +133,10 @@ TEST_F(HostedRegistryAccess, HandlesThatAreNotHandles) {
     // Out-of-range names and arguments.
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software", 0, KEY_READ, nullptr), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, nullptr), ERROR_INVALID_PARAMETER);
-    const std::u16string tooLong(256, u'k');
-    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, tooLong.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(),
-                              nullptr),
-              ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"a\\\\b", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
-              ERROR_BAD_PATHNAME);
-    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"x", 0, nullptr, 0x40, KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
-              ERROR_INVALID_PARAMETER);
-    const std::u16string longName(16384, u'v');
-    EXPECT_EQ(SetDword(HKEY_CURRENT_USER, longName.c_str(), 1), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(CreateKey(HKEY_CURRENT_USER, std::u16string(256, u'k'), key), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(CreateKey(HKEY_CURRENT_USER, u"a\\\\b", key), ERROR_BAD_PATHNAME);
+    EXPECT_EQ(CreateKey(HKEY_CURRENT_USER, u"x", key, 0x40), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(SetDword(HKEY_CURRENT_USER, std::u16string(16384, u'v'), 1), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, u""), ERROR_ACCESS_DENIED);  // a hive's root
 }
 

@@ -4,58 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "platform/handles.h"
-#include "platform/hosted/machine.h"
+#include "hosted_test.h"
 #include "platform/hosted/registry.h"
 #include "platform/hosted/registry_journal.h"
-#include "platform/win32api.h"
 #include "support/child_process.h"
+#include "support/registry.h"
 
 namespace {
 
 using nw::RegistryKey;
-using nw::hosted::CurrentIdentity;
-using nw::hosted::Identity;
 using nw::hosted::RegistryHive;
 using nw::hosted::RegistryHiveFile;
-
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text, bool append = false) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
-    out << text;
-}
+using nw::test::CreateKey;
+using nw::test::RawValue;
+using nw::test::ReadHostFile;
+using nw::test::ReadRaw;
+using nw::test::WriteHostFile;
 
 std::vector<BYTE> Units(std::u16string_view text, bool terminated) {
     std::vector<BYTE> bytes;
-    for (char16_t c : text) {
-        bytes.push_back(static_cast<BYTE>(c & 0xFF));
-        bytes.push_back(static_cast<BYTE>(c >> 8));
-    }
+    for (char16_t c : text) bytes.insert(bytes.end(), {static_cast<BYTE>(c & 0xFF), static_cast<BYTE>(c >> 8)});
     if (terminated) bytes.insert(bytes.end(), {0, 0});
     return bytes;
 }
 
 LSTATUS Set(HKEY key, const std::u16string& name, DWORD type, const std::vector<BYTE>& data) {
     return RegSetValueExW(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
-}
-
-std::vector<BYTE> Read(HKEY key, const std::u16string& name, DWORD* type = nullptr) {
-    DWORD size = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, type, nullptr, &size) != ERROR_SUCCESS) return {0xEE};
-    std::vector<BYTE> data(size);
-    if (RegQueryValueExW(key, name.c_str(), nullptr, type, data.data(), &size) != ERROR_SUCCESS) return {0xEE};
-    data.resize(size);
-    return data;
 }
 
 // Values a text file could easily get wrong, with the names that carry them.
@@ -92,36 +69,18 @@ constexpr auto kOddKey = u"Software\\NordwispTests\\Odd";
 
 // Exit code: how many odd values did not come back exactly.
 NW_TEST_CHILD(RegistryCheckOddValues) {
-    RegistryKey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kOddKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return 100;
     int wrong = 0;
-    for (const auto& value : OddValues()) {
-        DWORD type = 0;
-        if (Read(key.get(), value.name, &type) != value.data || type != value.type) ++wrong;
-    }
+    for (const auto& value : OddValues())
+        if (ReadRaw(HKEY_CURRENT_USER, kOddKey, value.name.c_str()) != RawValue{value.type, value.data}) ++wrong;
     return wrong;
 }
 
-class HostedRegistryFile : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = CurrentIdentity(); }
-    void TearDown() override { nw::hosted::SetIdentity(saved_); }
-    // A user of our own, so the hive holds only what the test wrote.
-    void BecomeUser(const std::u16string& name, const std::u16string& sid) {
-        Identity id = saved_;
-        id.userName = name;
-        id.userSid = sid;
-        nw::hosted::SetIdentity(id);
-    }
-    Identity saved_;
-};
+using HostedRegistryFile = nw::test::HostedTest;
 
 TEST_F(HostedRegistryFile, HiveTextOfASmallTree) {
-    BecomeUser(u"texter", u"S-1-5-21-7-7-7-1001");
+    Become(u"texter", u"S-1-5-21-7-7-7-1001");  // a hive holding only what the test writes
     RegistryKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Nordwisp", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              key.put(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\Nordwisp", key), ERROR_SUCCESS);
     ASSERT_EQ(Set(key.get(), u"Text", REG_SZ, Units(u"a \"quoted\" C:\\path", true)), ERROR_SUCCESS);
     ASSERT_EQ(Set(key.get(), u"", REG_SZ, Units(u"default", true)), ERROR_SUCCESS);
     ASSERT_EQ(Set(key.get(), u"Count", REG_DWORD, {0x2A, 0, 0, 0x80}), ERROR_SUCCESS);
@@ -133,15 +92,10 @@ TEST_F(HostedRegistryFile, HiveTextOfASmallTree) {
     ASSERT_EQ(Set(key.get(), u"Long", REG_BINARY, counting), ERROR_SUCCESS);
     ASSERT_EQ(Set(key.get(), u"Text", REG_SZ, Units(u"re-set \"keeps\" C:\\place", true)), ERROR_SUCCESS);
 
-    for (const char16_t* name : {u"Beta", u"ärger", u"alpha\\Deep"}) {
-        RegistryKey child;
-        ASSERT_EQ(RegCreateKeyExW(key.get(), name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, child.put(), nullptr),
-                  ERROR_SUCCESS);
-    }
-    RegistryKey fleeting;
-    ASSERT_EQ(RegCreateKeyExW(key.get(), u"Fleeting", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                              fleeting.put(), nullptr),
-              ERROR_SUCCESS);
+    RegistryKey child, fleeting;
+    for (const char16_t* name : {u"Beta", u"ärger", u"alpha\\Deep"})
+        ASSERT_EQ(CreateKey(key.get(), name, child), ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(key.get(), u"Fleeting", fleeting, REG_OPTION_VOLATILE), ERROR_SUCCESS);
     ASSERT_EQ(Set(fleeting.get(), u"Secret", REG_DWORD, {1, 0, 0, 0}), ERROR_SUCCESS);
 
     const std::string root = "[HKEY_USERS\\S-1-5-21-7-7-7-1001";
@@ -162,26 +116,22 @@ TEST_F(HostedRegistryFile, HiveTextOfASmallTree) {
         "\\Software\\Nordwisp\\Beta]\n\n" + root + "\\Software\\Nordwisp\\ärger]\n\n";
     const auto hive = nw::hosted::MachineRoot() / "drive_c" / "users" / "texter" / "NTUSER.DAT";
     EXPECT_EQ(RegistryHiveFile(RegistryHive::CurrentUser), hive);
-    EXPECT_EQ(ReadText(hive), expected);
+    EXPECT_EQ(ReadHostFile(hive), expected);
     // Folding the (empty) journal in changes nothing.
     ASSERT_TRUE(nw::hosted::CompactRegistry());
-    EXPECT_EQ(ReadText(hive), expected);
-    EXPECT_NE(ReadText(nw::hosted::RegistryVolatileFile(hive)).find("\"Secret\"=dword:00000001"), std::string::npos);
+    EXPECT_EQ(ReadHostFile(hive), expected);
+    EXPECT_NE(ReadHostFile(nw::hosted::RegistryVolatileFile(hive)).find("\"Secret\"=dword:00000001"), std::string::npos);
 }
 
 TEST_F(HostedRegistryFile, OddValuesComeBackExactlyInAnotherProcess) {
-    RegistryKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kOddKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
-              ERROR_SUCCESS);
+    RegistryKey key, padding;
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, kOddKey, key), ERROR_SUCCESS);
     for (const auto& value : OddValues()) ASSERT_EQ(Set(key.get(), value.name, value.type, value.data), ERROR_SUCCESS);
     // Small hive: rewritten whole on each change.
     EXPECT_EQ(nw::test::RunChild("RegistryCheckOddValues"), 0);
 
     // Grown past the small-hive size, the changes go to the journal.
-    RegistryKey padding;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Padding", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, padding.put(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Padding", padding), ERROR_SUCCESS);
     ASSERT_EQ(Set(padding.get(), u"Block", REG_BINARY, std::vector<BYTE>(12000, 1)), ERROR_SUCCESS);
     for (const auto& value : OddValues()) ASSERT_EQ(RegDeleteValueW(key.get(), value.name.c_str()), ERROR_SUCCESS);
     for (const auto& value : OddValues()) ASSERT_EQ(Set(key.get(), value.name, value.type, value.data), ERROR_SUCCESS);
@@ -196,7 +146,7 @@ TEST_F(HostedRegistryFile, OddValuesComeBackExactlyInAnotherProcess) {
 
 TEST_F(HostedRegistryFile, HandWrittenHiveIsRead) {
     const auto file = nw::hosted::MachineRoot() / "drive_c" / "hand" / "hand.dat";
-    WriteText(file,
+    WriteHostFile(file,
               "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
               "\r\n"
               "; written by hand\r\n"
@@ -211,30 +161,13 @@ TEST_F(HostedRegistryFile, HandWrittenHiveIsRead) {
               "  00,00\r\n"
               "\"Empty\"=hex:\r\n");
     ASSERT_EQ(RegLoadKeyW(HKEY_USERS, u"Hand", u"C:\\hand\\hand.dat"), ERROR_SUCCESS);
-    {
-        RegistryKey root;
-        ASSERT_EQ(RegOpenKeyExW(HKEY_USERS, u"Hand", 0, KEY_READ, root.put()), ERROR_SUCCESS);
-        EXPECT_EQ(Read(root.get(), u""), Units(u"root default", true));
-        RegistryKey sub;
-        ASSERT_EQ(RegOpenKeyExW(root.get(), u"SUB", 0, KEY_READ, sub.put()), ERROR_SUCCESS);
-        DWORD subkeys = 0, values = 9;
-        ASSERT_EQ(RegQueryInfoKeyW(sub.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
-                                   nullptr, nullptr, nullptr),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(subkeys, 1u);
-        EXPECT_EQ(values, 0u);
-        RegistryKey deeper;
-        ASSERT_EQ(RegOpenKeyExW(sub.get(), u"Deeper", 0, KEY_READ, deeper.put()), ERROR_SUCCESS);
-        DWORD type = 0;
-        EXPECT_EQ(Read(deeper.get(), u"Esc", &type), Units(u"\"\\\x01", true));
-        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(Read(deeper.get(), u"Num", &type), (std::vector<BYTE>{0xEF, 0xBE, 0xAD, 0xDE}));
-        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-        EXPECT_EQ(Read(deeper.get(), u"Wrapped", &type), Units(u"AB", true));
-        EXPECT_EQ(type, static_cast<DWORD>(REG_EXPAND_SZ));
-        EXPECT_EQ(Read(deeper.get(), u"Empty", &type), std::vector<BYTE>{});
-        EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
-    }
+    EXPECT_EQ(ReadRaw(HKEY_USERS, u"Hand", u""), (RawValue{REG_SZ, Units(u"root default", true)}));
+    EXPECT_EQ(nw::test::SubkeysOf(HKEY_USERS, u"Hand\\SUB"), std::vector<std::u16string>{u"Deeper"});
+    const std::u16string deeper = u"Hand\\Sub\\Deeper";
+    EXPECT_EQ(ReadRaw(HKEY_USERS, deeper, u"Esc"), (RawValue{REG_SZ, Units(u"\"\\\x01", true)}));
+    EXPECT_EQ(ReadRaw(HKEY_USERS, deeper, u"Num"), (RawValue{REG_DWORD, {0xEF, 0xBE, 0xAD, 0xDE}}));
+    EXPECT_EQ(ReadRaw(HKEY_USERS, deeper, u"Wrapped"), (RawValue{REG_EXPAND_SZ, Units(u"AB", true)}));
+    EXPECT_EQ(ReadRaw(HKEY_USERS, deeper, u"Empty"), (RawValue{REG_BINARY, {}}));
     EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u"Hand"), ERROR_SUCCESS);
 }
 
@@ -250,11 +183,11 @@ TEST_F(HostedRegistryFile, DamagedHivesAreRefused) {
     };
     for (const auto& [name, text] : damaged) {
         SCOPED_TRACE(name);
-        WriteText(dir / name, text);
+        WriteHostFile(dir / name, text);
         EXPECT_EQ(RegLoadKeyW(HKEY_USERS, u"Bad", (u"C:\\bad\\" + nw::hosted::FromUtf8(name)).c_str()), ERROR_BADDB);
     }
     // An empty file is an empty hive.
-    WriteText(dir / "empty.dat", "");
+    WriteHostFile(dir / "empty.dat", "");
     ASSERT_EQ(RegLoadKeyW(HKEY_USERS, u"Empty", u"C:\\bad\\empty.dat"), ERROR_SUCCESS);
     EXPECT_EQ(RegUnLoadKeyW(HKEY_USERS, u"Empty"), ERROR_SUCCESS);
 
@@ -262,32 +195,27 @@ TEST_F(HostedRegistryFile, DamagedHivesAreRefused) {
     // machine root of its own: this process may have read the hive before.)
     const std::filesystem::path savedRoot = nw::hosted::MachineRoot();
     nw::hosted::SetMachineRoot(savedRoot / "damaged");
-    WriteText(RegistryHiveFile(RegistryHive::Machine), "garbage");
+    WriteHostFile(RegistryHiveFile(RegistryHive::Machine), "garbage");
     RegistryKey key;
     EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"Software", 0, KEY_READ, key.put()), ERROR_BADDB);
     EXPECT_EQ(RegSetValueExW(HKEY_LOCAL_MACHINE, u"v", 0, REG_NONE, nullptr, 0), ERROR_BADDB);
     nw::hosted::SetMachineRoot(savedRoot);
 }
 
+constexpr auto kTailKey = u"Software\\NordwispTests\\Tail";
+
 NW_TEST_CHILD(RegistryCheckJournalTail) {
-    RegistryKey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Tail", 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-        return 100;
     int wrong = 0;
     for (const std::string& expectation : args) {
         const std::u16string name = nw::hosted::FromUtf8(expectation.substr(1));
-        DWORD size = 0;
-        const bool present = RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
-        if (present != (expectation[0] == '+')) ++wrong;
+        if (ReadRaw(HKEY_CURRENT_USER, kTailKey, name.c_str()).has_value() != (expectation[0] == '+')) ++wrong;
     }
     return wrong;
 }
 
 TEST_F(HostedRegistryFile, JournalBytesPastTheCommittedEndAreIgnoredAndCut) {
     RegistryKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Tail", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, key.put(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, kTailKey, key), ERROR_SUCCESS);
     ASSERT_EQ(Set(key.get(), u"Big", REG_BINARY, std::vector<BYTE>(10000, 7)), ERROR_SUCCESS);
     ASSERT_EQ(Set(key.get(), u"Before", REG_DWORD, {1, 0, 0, 0}), ERROR_SUCCESS);
     const std::string journal = RegistryHiveFile(RegistryHive::CurrentUser).string() + ".log";
@@ -303,7 +231,7 @@ TEST_F(HostedRegistryFile, JournalBytesPastTheCommittedEndAreIgnoredAndCut) {
     lost.data = {2, 0, 0, 0};
     // A whole record its writer never committed (it was killed first), then
     // one cut short.
-    WriteText(journal, EncodeRecord(lost) + EncodeRecord(lost).substr(0, 20), true);
+    WriteHostFile(journal, EncodeRecord(lost) + EncodeRecord(lost).substr(0, 20), true);
 
     EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"+Before", "-Lost"}), 0);
     // The next change cuts them before appending.
@@ -313,12 +241,12 @@ TEST_F(HostedRegistryFile, JournalBytesPastTheCommittedEndAreIgnoredAndCut) {
     after.valueName = u"After";
     after.data = {3, 0, 0, 0};
     EXPECT_EQ(std::filesystem::file_size(journal), committed + EncodeRecord(after).size());
-    EXPECT_EQ(Read(key.get(), u"Lost"), std::vector<BYTE>{0xEE});
+    EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, kTailKey, u"Lost"));
 
     // A damaged record inside the committed part ends what can be replayed.
-    std::string bytes = ReadText(journal);
+    std::string bytes = ReadHostFile(journal);
     bytes[committed + 10] ^= 0x55;
-    WriteText(journal, bytes);
+    WriteHostFile(journal, bytes);
     EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"+Before", "-After"}), 0);
 }
 

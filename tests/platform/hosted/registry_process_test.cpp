@@ -5,16 +5,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/handles.h"
-#include "platform/hosted/machine.h"
+#include "hosted_test.h"
 #include "platform/hosted/registry.h"
-#include "platform/win32api.h"
 #include "support/child_process.h"
 
 namespace {
@@ -23,32 +19,17 @@ using nw::RegistryKey;
 using nw::hosted::FromUtf8;
 using nw::hosted::RegistryHive;
 using nw::hosted::RegistryHiveFile;
+using nw::test::CreateKey;
+using nw::test::ReadDword;
+using nw::test::ReadHostFile;
+using nw::test::SetDword;
 
-std::u16string Utf16(const std::string& text) { return FromUtf8(text); }
-
-std::u16string Numbered(const char16_t* prefix, int n) { return prefix + Utf16(std::to_string(n)); }
-
-LSTATUS Create(HKEY root, const std::u16string& path, RegistryKey& key, DWORD options = 0) {
-    return RegCreateKeyExW(root, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
-}
-
-LSTATUS SetDword(HKEY key, const std::u16string& name, DWORD value) {
-    return RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
-bool ReadDword(HKEY key, const std::u16string& name, DWORD& value) {
-    DWORD size = sizeof value;
-    DWORD type = 0;
-    return RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
-               ERROR_SUCCESS &&
-           type == REG_DWORD && size == sizeof value;
-}
+std::u16string Numbered(const char16_t* prefix, int n) { return prefix + FromUtf8(std::to_string(n)); }
 
 DWORD ValueCount(HKEY key) {
     DWORD values = 0;
-    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
-                         nullptr) != ERROR_SUCCESS)
-        return 0;
+    RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                     nullptr);
     return values;
 }
 
@@ -60,80 +41,58 @@ std::vector<BYTE> StreamData(int n) {
     return data;
 }
 
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// This process and the children it starts run as a user of their own, so
-// that the hive holds only what the test puts there.
-class ScopedUser {
-public:
-    explicit ScopedUser(const char* name) : saved_(nw::hosted::CurrentIdentity()) {
-        nw::hosted::Identity id = saved_;
-        id.userName = FromUtf8(name);
-        id.userSid = u"S-1-5-21-8-8-8-" + FromUtf8(std::to_string(1000 + name[0]));
-        nw::hosted::SetIdentity(id);
-        setenv("NORDWISP_USER_NAME", name, 1);
-        setenv("NORDWISP_USER_SID", nw::hosted::ToUtf8(id.userSid).c_str(), 1);
-    }
-    ~ScopedUser() {
-        nw::hosted::SetIdentity(saved_);
+// This process and the children it starts may run as a user of their own,
+// so that the hive holds only what the test puts there.
+class HostedRegistryProcesses : public nw::test::HostedTest {
+protected:
+    void TearDown() override {
         unsetenv("NORDWISP_USER_NAME");
         unsetenv("NORDWISP_USER_SID");
+        HostedTest::TearDown();
     }
-    ScopedUser(const ScopedUser&) = delete;
-    ScopedUser& operator=(const ScopedUser&) = delete;
-
-private:
-    nw::hosted::Identity saved_;
+    static void BecomeWithChildren(const char* name) {
+        const std::u16string sid = u"S-1-5-21-8-8-8-" + FromUtf8(std::to_string(1000 + name[0]));
+        Become(FromUtf8(name), sid);
+        setenv("NORDWISP_USER_NAME", name, 1);
+        setenv("NORDWISP_USER_SID", nw::hosted::ToUtf8(sid).c_str(), 1);
+    }
 };
 
 // args: key path, value name, expected DWORD ("-" for absent).
 NW_TEST_CHILD(RegistryExpectDword) {
     RegistryKey key;
-    const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, Utf16(args.at(0)).c_str(), 0, KEY_READ, key.put());
-    DWORD value = 0;
-    if (args.at(2) == "-") {
-        DWORD size = 0;
-        return opened == ERROR_FILE_NOT_FOUND || RegQueryValueExW(key.get(), Utf16(args.at(1)).c_str(), nullptr, nullptr,
-                                                                  nullptr, &size) == ERROR_FILE_NOT_FOUND
-                   ? 0
-                   : 1;
-    }
-    if (opened != ERROR_SUCCESS || !ReadDword(key.get(), Utf16(args.at(1)), value)) return 2;
+    RegOpenKeyExW(HKEY_CURRENT_USER, FromUtf8(args.at(0)).c_str(), 0, KEY_READ, key.put());
+    const auto value = key ? ReadDword(key.get(), FromUtf8(args.at(1))) : std::nullopt;
+    if (args.at(2) == "-") return value ? 1 : 0;
     return value == std::stoul(args.at(2)) ? 0 : 3;
 }
 
 // args: key path, value name, DWORD to write.
 NW_TEST_CHILD(RegistryWriteDword) {
     RegistryKey key;
-    if (Create(HKEY_CURRENT_USER, Utf16(args.at(0)), key) != ERROR_SUCCESS) return 1;
-    return SetDword(key.get(), Utf16(args.at(1)), static_cast<DWORD>(std::stoul(args.at(2)))) == ERROR_SUCCESS ? 0 : 2;
+    if (CreateKey(HKEY_CURRENT_USER, FromUtf8(args.at(0)), key) != ERROR_SUCCESS) return 1;
+    return SetDword(key.get(), FromUtf8(args.at(1)), static_cast<DWORD>(std::stoul(args.at(2)))) ? 2 : 0;
 }
 
 NW_TEST_CHILD(RegistryDeleteKey) {
-    return RegDeleteKeyW(HKEY_CURRENT_USER, Utf16(args.at(0)).c_str()) == ERROR_SUCCESS ? 0 : 1;
+    return RegDeleteKeyW(HKEY_CURRENT_USER, FromUtf8(args.at(0)).c_str()) == ERROR_SUCCESS ? 0 : 1;
 }
 
-TEST(HostedRegistryProcesses, ChangesOfOneProcessAreSeenByTheOthers) {
+TEST_F(HostedRegistryProcesses, ChangesOfOneProcessAreSeenByTheOthers) {
     RegistryKey key;
-    ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Shared", key), ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Shared", key), ERROR_SUCCESS);
     ASSERT_EQ(SetDword(key.get(), u"FromParent", 41), ERROR_SUCCESS);
     EXPECT_EQ(nw::test::RunChild("RegistryExpectDword", {"Software\\NordwispTests\\Shared", "FromParent", "41"}), 0);
 
     // This process has the hive loaded already and must notice.
     ASSERT_EQ(nw::test::RunChild("RegistryWriteDword", {"Software\\NordwispTests\\Shared", "FromChild", "42"}), 0);
-    DWORD value = 0;
-    ASSERT_TRUE(ReadDword(key.get(), u"FromChild", value));
-    EXPECT_EQ(value, 42u);
+    EXPECT_EQ(ReadDword(key.get(), u"FromChild"), 42u);
     ASSERT_EQ(nw::test::RunChild("RegistryWriteDword", {"Software\\NordwispTests\\Shared", "FromParent", "43"}), 0);
-    ASSERT_TRUE(ReadDword(key.get(), u"FromParent", value));
-    EXPECT_EQ(value, 43u);
+    EXPECT_EQ(ReadDword(key.get(), u"FromParent"), 43u);
 
     // A key deleted elsewhere is deleted for our handle too.
     RegistryKey doomed;
-    ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Doomed", doomed), ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Doomed", doomed), ERROR_SUCCESS);
     ASSERT_EQ(nw::test::RunChild("RegistryDeleteKey", {"Software\\NordwispTests\\Doomed"}), 0);
     EXPECT_EQ(SetDword(doomed.get(), u"v", 1), ERROR_KEY_DELETED);
     EXPECT_EQ(nw::test::RunChild("RegistryExpectDword", {"Software\\NordwispTests\\Doomed", "v", "-"}), 0);
@@ -142,11 +101,10 @@ TEST(HostedRegistryProcesses, ChangesOfOneProcessAreSeenByTheOthers) {
 // args: value prefix, count.
 NW_TEST_CHILD(RegistryWriteMany) {
     RegistryKey key;
-    if (Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Many", key) != ERROR_SUCCESS) return 1;
-    const std::u16string prefix = Utf16(args.at(0));
-    const int count = std::stoi(args.at(1));
-    for (int i = 0; i < count; ++i)
-        if (SetDword(key.get(), prefix + Utf16(std::to_string(i)), static_cast<DWORD>(i)) != ERROR_SUCCESS) return 2;
+    if (CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Many", key) != ERROR_SUCCESS) return 1;
+    for (int i = 0; i < std::stoi(args.at(1)); ++i)
+        if (SetDword(key.get(), Numbered(FromUtf8(args.at(0)).c_str(), i), static_cast<DWORD>(i)) != ERROR_SUCCESS)
+            return 2;
     return 0;
 }
 
@@ -157,7 +115,7 @@ NW_TEST_CHILD(RegistryCountMany) {
     return static_cast<int>(ValueCount(key.get()) / 100);
 }
 
-TEST(HostedRegistryProcesses, TwoWritersLoseNoValue) {
+TEST_F(HostedRegistryProcesses, TwoWritersLoseNoValue) {
     constexpr int kEach = 1000;
     const auto first = nw::test::StartChild("RegistryWriteMany", {"first", std::to_string(kEach)});
     const auto second = nw::test::StartChild("RegistryWriteMany", {"second", std::to_string(kEach)});
@@ -169,12 +127,8 @@ TEST(HostedRegistryProcesses, TwoWritersLoseNoValue) {
               ERROR_SUCCESS);
     EXPECT_EQ(ValueCount(key.get()), 2u * kEach);
     int wrong = 0;
-    for (const char16_t* prefix : {u"first", u"second"}) {
-        for (int i = 0; i < kEach; ++i) {
-            DWORD value = 0;
-            if (!ReadDword(key.get(), Numbered(prefix, i), value) || value != static_cast<DWORD>(i)) ++wrong;
-        }
-    }
+    for (const char16_t* prefix : {u"first", u"second"})
+        for (int i = 0; i < kEach; ++i) wrong += ReadDword(key.get(), Numbered(prefix, i)) != static_cast<DWORD>(i);
     EXPECT_EQ(wrong, 0);
     // A process that reads the files afresh agrees.
     EXPECT_EQ(nw::test::RunChild("RegistryCountMany"), 2 * kEach / 100);
@@ -182,7 +136,7 @@ TEST(HostedRegistryProcesses, TwoWritersLoseNoValue) {
 
 NW_TEST_CHILD(RegistryStream) {
     RegistryKey key;
-    if (Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Stream", key) != ERROR_SUCCESS) return 1;
+    if (CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Stream", key) != ERROR_SUCCESS) return 1;
     for (int i = 0;; ++i) {
         const auto data = StreamData(i);
         if (RegSetValueExW(key.get(), Numbered(u"v", i).c_str(), 0, REG_BINARY, data.data(),
@@ -220,8 +174,8 @@ DWORD StreamCount() {
     return ValueCount(key.get());
 }
 
-TEST(HostedRegistryProcesses, KilledWriterLeavesAWholeHive) {
-    ScopedUser user("streamer");
+TEST_F(HostedRegistryProcesses, KilledWriterLeavesAWholeHive) {
+    BecomeWithChildren("streamer");
     // Kills at different stages, seen from here while the child writes: early
     // while the hive is rewritten whole, later while the journal grows and is
     // folded into the file.
@@ -251,8 +205,8 @@ NW_TEST_CHILD(RegistryCrashWhileWriting) {
     return nw::hosted::CompactRegistry() ? 0 : 3;
 }
 
-TEST(HostedRegistryProcesses, CrashAtEachStepLeavesTheOldOrTheNewStateForEveryone) {
-    ScopedUser user("crasher");
+TEST_F(HostedRegistryProcesses, CrashAtEachStepLeavesTheOldOrTheNewStateForEveryone) {
+    BecomeWithChildren("crasher");
     struct Case {
         const char* point;
         bool bigHive;     // changes go to the journal
@@ -269,11 +223,11 @@ TEST(HostedRegistryProcesses, CrashAtEachStepLeavesTheOldOrTheNewStateForEveryon
         RegDeleteKeyW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Crash");
         RegDeleteKeyW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Padding");
         RegistryKey key;
-        ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Crash", key), ERROR_SUCCESS);
+        ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Crash", key), ERROR_SUCCESS);
         ASSERT_EQ(SetDword(key.get(), u"Old", 1), ERROR_SUCCESS);
         if (c.bigHive) {
             RegistryKey padding;
-            ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Padding", padding), ERROR_SUCCESS);
+            ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Padding", padding), ERROR_SUCCESS);
             const std::vector<BYTE> block(12000, 1);
             ASSERT_EQ(RegSetValueExW(padding.get(), u"Block", 0, REG_BINARY, block.data(), 12000), ERROR_SUCCESS);
         }
@@ -282,8 +236,7 @@ TEST(HostedRegistryProcesses, CrashAtEachStepLeavesTheOldOrTheNewStateForEveryon
         ASSERT_EQ(nw::test::RunChild("RegistryCrashWhileWriting", {c.point}), 86);
         EXPECT_EQ(nw::test::RunChild("RegistryExpectDword", {path, "Old", "1"}), 0);
         EXPECT_EQ(nw::test::RunChild("RegistryExpectDword", {path, "New", c.newVisible ? "2" : "-"}), 0);
-        DWORD value = 0;
-        EXPECT_EQ(ReadDword(key.get(), u"New", value), c.newVisible);
+        EXPECT_EQ(ReadDword(key.get(), u"New").has_value(), c.newVisible);
         // And the hive takes changes again, seen by all.
         ASSERT_EQ(SetDword(key.get(), u"After", 3), ERROR_SUCCESS);
         EXPECT_EQ(nw::test::RunChild("RegistryExpectDword", {path, "After", "3"}), 0);
@@ -295,17 +248,16 @@ NW_TEST_CHILD(RegistryExpectVolatile) {
     RegistryKey key;
     const LSTATUS opened =
         RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Stable\\Fleeting", 0, KEY_READ, key.put());
-    DWORD value = 0;
-    const bool seen = opened == ERROR_SUCCESS && ReadDword(key.get(), u"Secret", value) && value == 7;
+    const bool seen = opened == ERROR_SUCCESS && ReadDword(key.get(), u"Secret") == 7u;
     return seen == (args.at(0) == "present") ? 0 : 1;
 }
 
-TEST(HostedRegistryProcesses, VolatileKeysAreSharedUntilLogOffAndNeverInTheHive) {
+TEST_F(HostedRegistryProcesses, VolatileKeysAreSharedUntilLogOffAndNeverInTheHive) {
     RegistryKey stable;
-    ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Stable", stable), ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Stable", stable), ERROR_SUCCESS);
     ASSERT_EQ(SetDword(stable.get(), u"Kept", 1), ERROR_SUCCESS);
     RegistryKey fleeting;
-    ASSERT_EQ(Create(stable.get(), u"Fleeting", fleeting, REG_OPTION_VOLATILE), ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(stable.get(), u"Fleeting", fleeting, REG_OPTION_VOLATILE), ERROR_SUCCESS);
     ASSERT_EQ(SetDword(fleeting.get(), u"Secret", 7), ERROR_SUCCESS);
     EXPECT_EQ(nw::test::RunChild("RegistryExpectVolatile", {"present"}), 0);
     // The parent cannot go while the volatile child is there.
@@ -313,21 +265,20 @@ TEST(HostedRegistryProcesses, VolatileKeysAreSharedUntilLogOffAndNeverInTheHive)
 
     ASSERT_TRUE(nw::hosted::CompactRegistry());
     const auto hive = RegistryHiveFile(RegistryHive::CurrentUser);
-    const std::string text = ReadText(hive);
+    const std::string text = ReadHostFile(hive);
     EXPECT_NE(text.find("\"Kept\"=dword:00000001"), std::string::npos);
     EXPECT_EQ(text.find("Fleeting"), std::string::npos);
     EXPECT_EQ(text.find("Secret"), std::string::npos);
-    EXPECT_EQ(ReadText(hive.string() + ".log").find("Secret"), std::string::npos);
+    EXPECT_EQ(ReadHostFile(hive.string() + ".log").find("Secret"), std::string::npos);
     const auto store = nw::hosted::RegistryVolatileFile(hive);
     EXPECT_EQ(store.parent_path(), nw::hosted::MachineRoot() / "registry" / "volatile");
-    EXPECT_NE(ReadText(store).find("Fleeting"), std::string::npos);
+    EXPECT_NE(ReadHostFile(store).find("Fleeting"), std::string::npos);
 
     nw::hosted::LogOffUser();
     EXPECT_EQ(nw::test::RunChild("RegistryExpectVolatile", {"absent"}), 0);
     EXPECT_EQ(SetDword(fleeting.get(), u"Secret", 8), ERROR_KEY_DELETED);
     EXPECT_FALSE(std::filesystem::exists(store));
-    DWORD value = 0;
-    EXPECT_TRUE(ReadDword(stable.get(), u"Kept", value));
+    EXPECT_EQ(ReadDword(stable.get(), u"Kept"), 1u);
     EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, u"Software\\NordwispTests\\Stable"), ERROR_SUCCESS);
 }
 

@@ -7,23 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/handles.h"
-#include "platform/hosted/machine.h"
+#include "hosted_test.h"
 #include "platform/hosted/provisioning.h"
-#include "platform/win32api.h"
 #include "support/child_process.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using nw::test::FailedWith;
 constexpr char16_t kPrinter[] = u"Nordwisp Printer";
 constexpr char16_t kOther[] = u"Acme Laser";
 
 nw::PrinterHandle Open(const char16_t* name, ACCESS_MASK access = 0) {
-    PRINTER_DEFAULTSW defaults{nullptr, nullptr, access};
-    nw::PrinterHandle printer;
-    EXPECT_TRUE(OpenPrinterW(const_cast<LPWSTR>(name), printer.put(), access ? &defaults : nullptr));
-    return printer;
+    return nw::test::OpenPrinterHandle(name, access);
 }
 
 DWORD Submit(const char16_t* document, DWORD pages = 1, const char16_t* user = u"",
@@ -56,26 +52,14 @@ DWORD StatusOf(HANDLE printer, DWORD position) {
     return jobs.size() == 1 ? jobs[0].Status : 0xFFFFFFFFu;
 }
 
-DWORD JobCount(HANDLE printer) {
-    DWORD needed = 0;
-    EXPECT_FALSE(GetPrinterW(printer, 2, nullptr, 0, &needed));
-    Bytes block(needed);
-    EXPECT_TRUE(GetPrinterW(printer, 2, block.data(), needed, &needed));
-    PRINTER_INFO_2W info;
-    std::memcpy(&info, block.data(), sizeof info);
-    return info.cJobs;
-}
+DWORD JobCount(HANDLE printer) { return nw::test::StructAt<PRINTER_INFO_2W>(nw::test::PrinterLevel(printer, 2)).cJobs; }
 
-class SpoolerJobsTest : public ::testing::Test {
+class SpoolerJobsTest : public nw::test::HostedTest {
 protected:
     void SetUp() override {
         ASSERT_EQ(nw::hosted::ProvisionNordwispPrinter(kPrinter, u""), 0u);
         ASSERT_EQ(nw::hosted::ProvisionOtherPrinter(kOther, u"Acme Driver", u"", false), 0u);
     }
-    void TearDown() override { nw::hosted::SetIdentity(identity_); }
-
-private:
-    nw::hosted::Identity identity_ = nw::hosted::CurrentIdentity();
 };
 
 TEST_F(SpoolerJobsTest, EnumerationSizesWindowsAndFields) {
@@ -91,8 +75,8 @@ TEST_F(SpoolerJobsTest, EnumerationSizesWindowsAndFields) {
     DWORD returned = 0;
     EXPECT_FALSE(EnumJobsW(printer.get(), 0, 3, 1, nullptr, 0, &needed, &returned));
     Bytes shortBlock(needed - 1, 0xEE);
-    EXPECT_FALSE(EnumJobsW(printer.get(), 0, 3, 1, shortBlock.data(), needed - 1, &needed, &returned));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_TRUE(FailedWith(!EnumJobsW(printer.get(), 0, 3, 1, shortBlock.data(), needed - 1, &needed, &returned),
+                           ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(returned, 0u);
     EXPECT_EQ(shortBlock, Bytes(needed - 1, 0xEE));
 
@@ -132,15 +116,12 @@ TEST_F(SpoolerJobsTest, EnumerationRefusesBadCalls) {
     Submit(u"Alpha");
     DWORD needed = 0;
     DWORD returned = 7;
-    EXPECT_FALSE(EnumJobsW(printer.get(), 0, 1, 2, nullptr, 0, &needed, &returned));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_LEVEL));
+    EXPECT_TRUE(FailedWith(!EnumJobsW(printer.get(), 0, 1, 2, nullptr, 0, &needed, &returned), ERROR_INVALID_LEVEL));
     EXPECT_EQ(returned, 0u);
-    EXPECT_FALSE(EnumJobsW(printer.get(), 0, 1, 1, nullptr, 0, nullptr, &returned));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    EXPECT_FALSE(EnumJobsW(nullptr, 0, 1, 1, nullptr, 0, &needed, &returned));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-    EXPECT_FALSE(SetJobW(nullptr, 1, 0, nullptr, JOB_CONTROL_PAUSE));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(
+        FailedWith(!EnumJobsW(printer.get(), 0, 1, 1, nullptr, 0, nullptr, &returned), ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(FailedWith(!EnumJobsW(nullptr, 0, 1, 1, nullptr, 0, &needed, &returned), ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(FailedWith(!SetJobW(nullptr, 1, 0, nullptr, JOB_CONTROL_PAUSE), ERROR_INVALID_HANDLE));
     EXPECT_EQ(nw::hosted::SubmitJob(u"Nobody", u"Doc", u"", 1, nullptr),
               static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME));
 }
@@ -206,12 +187,12 @@ TEST_F(SpoolerJobsTest, CommandsChangeStatusOrRemoveTheJob) {
         DWORD command, error;
     };
     const Refusal refusals[] = {
-        {a, 0, nullptr, JOB_CONTROL_PAUSE, ERROR_INVALID_PARAMETER},    // gone
-        {0, 0, nullptr, JOB_CONTROL_PAUSE, ERROR_INVALID_PARAMETER},    // never issued
-        {b, 0, nullptr, 0, ERROR_INVALID_PARAMETER},                    // no command
-        {b, 0, nullptr, 7, ERROR_INVALID_PARAMETER},                    // not a job command
-        {b, 1, data, JOB_CONTROL_PAUSE, ERROR_INVALID_LEVEL},           // descriptions are not rewritten
-        {b, 0, data, JOB_CONTROL_PAUSE, ERROR_INVALID_PARAMETER},       // level 0 carries no data
+        {a, 0, nullptr, JOB_CONTROL_PAUSE, ERROR_INVALID_PARAMETER},  // gone
+        {0, 0, nullptr, JOB_CONTROL_PAUSE, ERROR_INVALID_PARAMETER},  // never issued
+        {b, 0, nullptr, 0, ERROR_INVALID_PARAMETER},                  // no command
+        {b, 0, nullptr, 7, ERROR_INVALID_PARAMETER},                  // not a job command
+        {b, 1, data, JOB_CONTROL_PAUSE, ERROR_INVALID_LEVEL},         // descriptions are not rewritten
+        {b, 0, data, JOB_CONTROL_PAUSE, ERROR_INVALID_PARAMETER},     // level 0 carries no data
     };
     for (const Refusal& refusal : refusals) {
         EXPECT_FALSE(SetJobW(printer.get(), refusal.job, refusal.level, refusal.data, refusal.command));
@@ -224,16 +205,13 @@ TEST_F(SpoolerJobsTest, CommandsChangeStatusOrRemoveTheJob) {
 TEST_F(SpoolerJobsTest, OtherUsersJobsNeedAdministerAccess) {
     const DWORD theirs = Submit(u"Theirs", 1, u"mallory");
     auto use = Open(kPrinter, PRINTER_ACCESS_USE);
-    EXPECT_FALSE(SetJobW(use.get(), theirs, 0, nullptr, JOB_CONTROL_DELETE));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(FailedWith(!SetJobW(use.get(), theirs, 0, nullptr, JOB_CONTROL_DELETE), ERROR_ACCESS_DENIED));
     auto admin = Open(kPrinter, PRINTER_ALL_ACCESS);
     EXPECT_TRUE(SetJobW(admin.get(), theirs, 0, nullptr, JOB_CONTROL_PAUSE));
     EXPECT_EQ(StatusOf(use.get(), 0), JOB_STATUS_PAUSED);
 
     // The queue lives in the machine's hive: only administrators add jobs.
-    nw::hosted::Identity user = nw::hosted::CurrentIdentity();
-    user.administrator = false;
-    nw::hosted::SetIdentity(user);
+    Become([](nw::hosted::Identity& id) { id.administrator = false; });
     DWORD id = 0;
     EXPECT_EQ(nw::hosted::SubmitJob(kPrinter, u"Doc", u"", 1, &id), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(id, 0u);

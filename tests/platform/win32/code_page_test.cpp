@@ -1,11 +1,13 @@
-// UTF-8 conversions through the Win32 API: size protocol, terminators,
-// invalid input and characters outside the basic plane.
+// UTF-8 and Windows-1252 conversions through the Win32 API: size protocol,
+// terminators, invalid input and characters outside the basic plane.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/win32api.h"
+#include "support/last_error.h"
+#include "support/wine.h"
 
 namespace {
 
@@ -85,6 +87,25 @@ TEST(CodePage, WideToUtf8SizeProtocol) {
     EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, -1, out, 5, nullptr, nullptr), 0);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, 3, out, 8, nullptr, nullptr), 5);
+}
+
+TEST(CodePage, Windows1252BothWays) {
+    WCHAR wide[4] = {};
+    EXPECT_EQ(MultiByteToWideChar(1252, 0, "\x80\xE9\x81", 3, wide, 4), 3);
+    EXPECT_EQ(WString(wide, 3), WString(W("\u20AC\u00E9\u0081")));  // unassigned bytes map to the C1 control
+
+    char narrow[8] = {};
+    BOOL usedDefault = FALSE;
+    EXPECT_EQ(WideCharToMultiByte(1252, 0, W("\u20AC\u4E2De"), 3, narrow, 8, nullptr, &usedDefault), 3);
+    EXPECT_EQ(std::string(narrow, 3), "\x80?e");
+    EXPECT_TRUE(usedDefault);
+    EXPECT_EQ(WideCharToMultiByte(1252, 0, W("abc"), 3, narrow, 8, nullptr, &usedDefault), 3);
+    EXPECT_FALSE(usedDefault);
+    // UTF-8 takes no default character; Wine ignores the one given.
+    if (!nw::test::UnderWine()) {
+        EXPECT_TRUE(nw::test::FailedWith(WideCharToMultiByte(CP_UTF8, 0, W("a"), 1, narrow, 8, "?", nullptr) == 0,
+                                         ERROR_INVALID_PARAMETER));
+    }
 }
 
 }  // namespace

@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "platform/win32api.h"
+#include "support/last_error.h"
 #include "support/temp_dir.h"
 
 namespace {
+
+using nw::test::FailedWith;
 
 WString Numbered(const WString& prefix) {
     WString name = prefix;
@@ -31,6 +34,8 @@ TEST(GlobalMemory, FixedBlockIsItsOwnPointerAndReportsItsRequestedSize) {
     const auto* bytes = static_cast<const unsigned char*>(block);
     EXPECT_TRUE(std::all_of(bytes, bytes + 37, [](unsigned char b) { return b == 0; }));
     EXPECT_EQ(GlobalFree(block), nullptr);
+    EXPECT_TRUE(
+        FailedWith(GlobalAlloc(GMEM_FIXED, ~static_cast<SIZE_T>(0) - 4096) == nullptr, ERROR_NOT_ENOUGH_MEMORY));
 }
 
 TEST(GlobalMemory, MoveableBlockCountsLocksAndKeepsItsBytes) {
@@ -39,17 +44,14 @@ TEST(GlobalMemory, MoveableBlockCountsLocksAndKeepsItsBytes) {
     auto* first = static_cast<unsigned char*>(GlobalLock(block));
     ASSERT_NE(first, nullptr);
     EXPECT_NE(static_cast<void*>(first), block);
-    EXPECT_EQ(first[0], 0);
-    EXPECT_EQ(first[15], 0);
+    EXPECT_EQ(first[0] | first[15], 0);
     std::memcpy(first, "record bytes 123", 16);
     EXPECT_EQ(GlobalLock(block), first);  // second lock, same place
 
     SetLastError(12345);
-    EXPECT_TRUE(GlobalUnlock(block));  // still locked once
-    EXPECT_FALSE(GlobalUnlock(block));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(NO_ERROR));  // unlocked, not failed
-    EXPECT_FALSE(GlobalUnlock(block));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_LOCKED));
+    EXPECT_TRUE(GlobalUnlock(block));                                 // still locked once
+    EXPECT_TRUE(FailedWith(!GlobalUnlock(block), NO_ERROR));          // unlocked, not failed
+    EXPECT_TRUE(FailedWith(!GlobalUnlock(block), ERROR_NOT_LOCKED));  // failed
 
     auto* again = static_cast<unsigned char*>(GlobalLock(block));
     ASSERT_NE(again, nullptr);
@@ -59,22 +61,31 @@ TEST(GlobalMemory, MoveableBlockCountsLocksAndKeepsItsBytes) {
     EXPECT_EQ(GlobalFree(block), nullptr);
 }
 
-TEST(GlobalMemory, ImpossibleRequestFailsWithNotEnoughMemory) {
-    SetLastError(0);
-    EXPECT_EQ(GlobalAlloc(GMEM_FIXED, ~static_cast<SIZE_T>(0) - 4096), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
-}
-
 // ---- Files -----------------------------------------------------------------
 
 HANDLE Open(const WString& path, DWORD access, DWORD disposition, DWORD share = FILE_SHARE_READ) {
     return CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// An open that has to fail; a handle it got after all is closed.
+bool Refused(const WString& path, DWORD access, DWORD disposition, DWORD share = FILE_SHARE_READ) {
+    HANDLE file = Open(path, access, disposition, share);
+    if (file == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(file);
+    return false;
+}
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
     DWORD written = 0;
     return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
+}
+
+bool MakeFile(const WString& path, const std::string& bytes, DWORD disposition = CREATE_NEW) {
+    HANDLE file = Open(path, GENERIC_WRITE, disposition);
+    const bool written = file != INVALID_HANDLE_VALUE && WriteAll(file, bytes);
+    CloseHandle(file);
+    return written;
 }
 
 std::string ReadAll(HANDLE file) {
@@ -85,19 +96,13 @@ std::string ReadAll(HANDLE file) {
     return out;
 }
 
-TEST(Files, DispositionsSucceedAndFailAsWindowsDoes) {
+TEST(Files, DispositionsAndAccessSucceedAndFailAsWindowsDoes) {
     nw::test::TempDir dir;
     const WString path = dir.File(W("data.bin"));
+    ASSERT_TRUE(MakeFile(path, std::string("abc\0def", 7)));
+    EXPECT_TRUE(FailedWith(Refused(path, GENERIC_WRITE, CREATE_NEW), ERROR_FILE_EXISTS));
 
-    HANDLE file = Open(path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(WriteAll(file, std::string("abc\0def", 7)));
-    EXPECT_TRUE(CloseHandle(file));
-
-    EXPECT_EQ(Open(path, GENERIC_WRITE, CREATE_NEW), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
-
-    file = Open(path, GENERIC_READ, OPEN_ALWAYS);
+    HANDLE file = Open(path, GENERIC_READ, OPEN_ALWAYS);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
     DWORD high = 99;
@@ -108,7 +113,11 @@ TEST(Files, DispositionsSucceedAndFailAsWindowsDoes) {
     char byte = 0;
     EXPECT_TRUE(ReadFile(file, &byte, 1, &got, nullptr));  // at the end: success, nothing read
     EXPECT_EQ(got, 0u);
-    CloseHandle(file);
+    // Writing needs write access.
+    EXPECT_FALSE(WriteFile(file, "x", 1, &got, nullptr));
+    EXPECT_EQ(got, 0u);
+    EXPECT_TRUE(CloseHandle(file));
+    EXPECT_TRUE(FailedWith(!CloseHandle(file), ERROR_INVALID_HANDLE));  // already closed
 
     file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -121,24 +130,11 @@ TEST(Files, DispositionsSucceedAndFailAsWindowsDoes) {
     EXPECT_EQ(GetLastError(), 0u);
     CloseHandle(file);
 
-    EXPECT_EQ(Open(dir.File(W("missing.bin")), GENERIC_READ, OPEN_EXISTING), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(Open(dir.File(W("missing.bin")), GENERIC_WRITE, TRUNCATE_EXISTING), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(Open(dir.File(W("no\\such\\folder.bin")), GENERIC_WRITE, CREATE_ALWAYS), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
-}
-
-TEST(Files, ReadAndWriteNeedTheMatchingAccess) {
-    nw::test::TempDir dir;
-    HANDLE file = Open(dir.File(W("a.txt")), GENERIC_READ, CREATE_NEW);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 9;
-    EXPECT_FALSE(WriteFile(file, "x", 1, &written, nullptr));
-    EXPECT_EQ(written, 0u);
-    CloseHandle(file);
-    EXPECT_FALSE(CloseHandle(file));  // already closed
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    const WString missing = dir.File(W("missing.bin"));
+    EXPECT_TRUE(FailedWith(Refused(missing, GENERIC_READ, OPEN_EXISTING), ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(Refused(missing, GENERIC_WRITE, TRUNCATE_EXISTING), ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(
+        FailedWith(Refused(dir.File(W("no\\such\\folder.bin")), GENERIC_WRITE, CREATE_ALWAYS), ERROR_PATH_NOT_FOUND));
 }
 
 TEST(Files, AppendOnlyAccessWritesAtTheEndWhateverOthersWrote) {
@@ -158,11 +154,7 @@ TEST(Files, AppendOnlyAccessWritesAtTheEndWhateverOthersWrote) {
     EXPECT_FALSE(ReadFile(first, &byte, 1, &got, nullptr));
     CloseHandle(first);
     CloseHandle(second);
-
-    HANDLE reader = Open(path, GENERIC_READ, OPEN_EXISTING, kShareAll);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadAll(reader), "one\ntwo\nthree\n");
-    CloseHandle(reader);
+    EXPECT_EQ(nw::test::ReadFileBytes(path), "one\ntwo\nthree\n");
 }
 
 // A folder made as "nwdata<pid>" on drive C is the same folder whatever the
@@ -174,12 +166,9 @@ TEST(Files, DriveNamesMatchWhateverTheirCaseForFilesAndProfiles) {
     for (auto& c : upper) c = (c >= W('a') && c <= W('z')) ? static_cast<WCHAR>(c - 0x20) : c;
     const WString shouted = W("C:\\") + upper + W("\\x.ini");
     const WString mixed = W("c:/N") + name.substr(1) + W("/X.INI");
-    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-
-    HANDLE file = Open(shouted, GENERIC_WRITE, CREATE_ALWAYS);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(WriteAll(file, "[s]\r\nwritten=by file\r\n"));
-    CloseHandle(file);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) ||
+                GetLastError() == static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    ASSERT_TRUE(MakeFile(shouted, "[s]\r\nwritten=by file\r\n", CREATE_ALWAYS));
 
     WCHAR value[32] = {};
     EXPECT_EQ(GetPrivateProfileStringW(W("s"), W("written"), W(""), value, 32, shouted.c_str()), 7u);
@@ -188,7 +177,7 @@ TEST(Files, DriveNamesMatchWhateverTheirCaseForFilesAndProfiles) {
     EXPECT_EQ(GetPrivateProfileStringW(W("S"), W("ADDED"), W(""), value, 32, mixed.c_str()), 10u);
     EXPECT_EQ(WString(value), W("by profile"));
 
-    file = Open(mixed, GENERIC_READ, OPEN_EXISTING);
+    HANDLE file = Open(mixed, GENERIC_READ, OPEN_EXISTING);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     const std::string text = ReadAll(file);
     CloseHandle(file);
@@ -212,18 +201,16 @@ TEST(Files, SharingModesBetweenHandles) {
     const WString path = dir.File(W("shared.txt"));
     HANDLE exclusive = Open(path, GENERIC_READ | GENERIC_WRITE, CREATE_NEW, 0);
     ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(Open(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ | FILE_SHARE_WRITE), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_FALSE(DeleteFileW(path.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_TRUE(FailedWith(Refused(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ | FILE_SHARE_WRITE),
+                           ERROR_SHARING_VIOLATION));
+    EXPECT_TRUE(FailedWith(!DeleteFileW(path.c_str()), ERROR_SHARING_VIOLATION));
     CloseHandle(exclusive);
 
     HANDLE reader = Open(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     HANDLE second = Open(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ);
     EXPECT_NE(second, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(Open(path, GENERIC_WRITE, OPEN_EXISTING, FILE_SHARE_READ), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_TRUE(FailedWith(Refused(path, GENERIC_WRITE, OPEN_EXISTING), ERROR_SHARING_VIOLATION));
     CloseHandle(second);
     CloseHandle(reader);
     EXPECT_TRUE(DeleteFileW(path.c_str()));
@@ -234,35 +221,25 @@ TEST(Files, AttributesFoldersAndDeletion) {
     const WString folder = dir.File(W("sub"));
     const WString file = dir.File(W("sub\\f.txt"));
 
-    EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES, ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES, ERROR_PATH_NOT_FOUND));
 
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-    EXPECT_FALSE(CreateDirectoryW(folder.c_str(), nullptr));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-    EXPECT_FALSE(CreateDirectoryW(dir.File(W("x\\y")).c_str(), nullptr));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(!CreateDirectoryW(folder.c_str(), nullptr), ERROR_ALREADY_EXISTS));
+    EXPECT_TRUE(FailedWith(!CreateDirectoryW(dir.File(W("x\\y")).c_str(), nullptr), ERROR_PATH_NOT_FOUND));
     EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 
-    HANDLE handle = Open(file, GENERIC_WRITE, CREATE_NEW);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    CloseHandle(handle);
+    ASSERT_TRUE(MakeFile(file, ""));
     const DWORD attributes = GetFileAttributesW(file.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY), 0u);
 
-    EXPECT_FALSE(RemoveDirectoryW(folder.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIR_NOT_EMPTY));
-    EXPECT_FALSE(DeleteFileW(folder.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(FailedWith(!RemoveDirectoryW(folder.c_str()), ERROR_DIR_NOT_EMPTY));
+    EXPECT_TRUE(FailedWith(!DeleteFileW(folder.c_str()), ERROR_ACCESS_DENIED));
     EXPECT_TRUE(DeleteFileW(file.c_str()));
-    EXPECT_FALSE(DeleteFileW(file.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(!DeleteFileW(file.c_str()), ERROR_FILE_NOT_FOUND));
     EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
-    EXPECT_FALSE(RemoveDirectoryW(folder.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(!RemoveDirectoryW(folder.c_str()), ERROR_FILE_NOT_FOUND));
 }
 
 ULONGLONG Ticks(const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
@@ -302,12 +279,8 @@ std::vector<WString> FindAll(const WString& pattern, DWORD* error = nullptr) {
 
 TEST(FindFiles, WildcardsMatchTheLastComponentWithoutRegardToCase) {
     nw::test::TempDir dir;
-    for (const WString& name : {WString(W("b.txt")), WString(W("A.TXT")), WString(W("c.log")), WString(W("ab"))}) {
-        HANDLE file = Open(dir.File(name), GENERIC_WRITE, CREATE_NEW);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        WriteAll(file, "12345");
-        CloseHandle(file);
-    }
+    for (const WCHAR* name : {W("b.txt"), W("A.TXT"), W("c.log"), W("ab")})
+        ASSERT_TRUE(MakeFile(dir.File(name), "12345"));
     ASSERT_TRUE(CreateDirectoryW(dir.File(W("sub")).c_str(), nullptr));
 
     DWORD error = 0;
@@ -323,28 +296,18 @@ TEST(FindFiles, WildcardsMatchTheLastComponentWithoutRegardToCase) {
     EXPECT_EQ(error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     EXPECT_TRUE(FindAll(dir.File(W("nowhere\\*")), &error).empty());
     EXPECT_EQ(error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
-}
 
-TEST(FindFiles, EntriesCarryAttributesAndSizes) {
-    nw::test::TempDir dir;
-    HANDLE file = Open(dir.File(W("data.bin")), GENERIC_WRITE, CREATE_NEW);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    WriteAll(file, std::string(300, 'x'));
-    CloseHandle(file);
-    ASSERT_TRUE(CreateDirectoryW(dir.File(W("folder")).c_str(), nullptr));
-
+    // Entries carry attributes and sizes.
     WIN32_FIND_DATAW data{};
-    HANDLE find = FindFirstFileW(dir.File(W("data.bin")).c_str(), &data);
+    HANDLE find = FindFirstFileW(dir.File(W("c.log")).c_str(), &data);
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(WString(data.cFileName), W("data.bin"));
-    EXPECT_EQ(data.nFileSizeLow, 300u);
+    EXPECT_EQ(WString(data.cFileName), W("c.log"));
+    EXPECT_EQ(data.nFileSizeLow, 5u);
     EXPECT_EQ(data.nFileSizeHigh, 0u);
     EXPECT_EQ(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    EXPECT_FALSE(FindNextFileW(find, &data));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    EXPECT_TRUE(FailedWith(!FindNextFileW(find, &data), ERROR_NO_MORE_FILES));
     EXPECT_TRUE(FindClose(find));
-
-    find = FindFirstFileW(dir.File(W("fold*")).c_str(), &data);
+    find = FindFirstFileW(dir.File(W("su*")).c_str(), &data);
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
     EXPECT_NE(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_TRUE(FindClose(find));
@@ -360,39 +323,34 @@ auto OnOtherThread(F f) {
     return result;
 }
 
-TEST(Mutex, OwnerMayWaitAgainAndMustReleaseAsOften) {
+// Another thread's attempt to take the mutex at once; it lets go of it again.
+DWORD OtherThreadTakes(HANDLE mutex) {
+    return OnOtherThread([&] {
+        const DWORD got = WaitForSingleObject(mutex, 0);
+        if (got == WAIT_OBJECT_0) ReleaseMutex(mutex);
+        return got;
+    });
+}
+
+TEST(Mutex, OnlyTheOwnerReleasesAsOftenAsItWaited) {
     HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
     ASSERT_NE(mutex, nullptr);
     EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
     EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);
     EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(mutex, 20); }), static_cast<DWORD>(WAIT_TIMEOUT));
-
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(mutex, 0); }), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_FALSE(ReleaseMutex(mutex));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_OWNER));
-
-    EXPECT_EQ(OnOtherThread([&] {
-                  const DWORD got = WaitForSingleObject(mutex, 0);
-                  ReleaseMutex(mutex);
-                  return got;
-              }),
-              WAIT_OBJECT_0);
-    EXPECT_TRUE(CloseHandle(mutex));
-}
-
-TEST(Mutex, OnlyTheOwnerMayRelease) {
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, nullptr);  // owned from the start
-    ASSERT_NE(mutex, nullptr);
     const auto [released, error] = OnOtherThread([&] {
         const BOOL ok = ReleaseMutex(mutex);
         return std::pair<BOOL, DWORD>(ok, GetLastError());
     });
     EXPECT_FALSE(released);
     EXPECT_EQ(error, static_cast<DWORD>(ERROR_NOT_OWNER));
+
     EXPECT_TRUE(ReleaseMutex(mutex));
-    CloseHandle(mutex);
+    EXPECT_EQ(OtherThreadTakes(mutex), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(ReleaseMutex(mutex));
+    EXPECT_TRUE(FailedWith(!ReleaseMutex(mutex), ERROR_NOT_OWNER));
+    EXPECT_EQ(OtherThreadTakes(mutex), WAIT_OBJECT_0);
+    EXPECT_TRUE(CloseHandle(mutex));
 }
 
 TEST(Mutex, SameNameGivesTheSameMutex) {
@@ -406,14 +364,9 @@ TEST(Mutex, SameNameGivesTheSameMutex) {
     EXPECT_NE(first, second);
 
     EXPECT_EQ(WaitForSingleObject(first, 0), WAIT_OBJECT_0);
-    EXPECT_EQ(OnOtherThread([&] { return WaitForSingleObject(second, 0); }), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(OtherThreadTakes(second), static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_TRUE(ReleaseMutex(second));  // the same object, whichever handle
-    EXPECT_EQ(OnOtherThread([&] {
-                  const DWORD got = WaitForSingleObject(second, 0);
-                  ReleaseMutex(second);
-                  return got;
-              }),
-              WAIT_OBJECT_0);
+    EXPECT_EQ(OtherThreadTakes(second), WAIT_OBJECT_0);
 
     HANDLE other = CreateMutexW(nullptr, FALSE, Numbered(W("Local\\nwkerneltest")).c_str());
     EXPECT_EQ(GetLastError(), 0u);  // names are case-sensitive
@@ -434,7 +387,7 @@ TEST(Mutex, OwnerThreadEndingAbandonsIt) {
 }
 
 TEST(Mutex, WaitingThreadGetsItWhenReleased) {
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, nullptr);
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, nullptr);  // owned from the start
     ASSERT_NE(mutex, nullptr);
     std::atomic<DWORD> got{WAIT_FAILED};
     std::thread waiter([&] {
@@ -464,8 +417,7 @@ TEST(Environment, VariablesFollowTheSizeProtocolAndIgnoreCase) {
     EXPECT_EQ(WString(buffer), W("other"));
 
     ASSERT_TRUE(SetEnvironmentVariableW(W("NW_KERNEL_TEST"), nullptr));
-    EXPECT_EQ(GetEnvironmentVariableW(W("NW_KERNEL_TEST"), buffer, 16), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ENVVAR_NOT_FOUND));
+    EXPECT_TRUE(FailedWith(GetEnvironmentVariableW(W("NW_KERNEL_TEST"), buffer, 16) == 0u, ERROR_ENVVAR_NOT_FOUND));
     EXPECT_FALSE(SetEnvironmentVariableW(W("A=B"), W("x")));
 }
 
@@ -502,36 +454,26 @@ TEST(FileTimes, CompareOrdersByBothHalves) {
     EXPECT_EQ(CompareFileTime(&top, &below), 1);  // unsigned, not signed
 }
 
+// Year, month, day of the week, day, hour, minute, second, millisecond.
+std::vector<int> Fields(const SYSTEMTIME& t) {
+    return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
 TEST(FileTimes, ConvertBothWaysAtKnownPoints) {
     SYSTEMTIME t{2026, 12, 0, 5, 13, 4, 9, 123};
     FILETIME f{};
     ASSERT_TRUE(SystemTimeToFileTime(&t, &f));
     EXPECT_EQ(Ticks(f), 134409494491230000ull);
-
     SYSTEMTIME back{};
     ASSERT_TRUE(FileTimeToSystemTime(&f, &back));
-    EXPECT_EQ(back.wYear, 2026);
-    EXPECT_EQ(back.wMonth, 12);
-    EXPECT_EQ(back.wDay, 5);
-    EXPECT_EQ(back.wDayOfWeek, 6);  // Saturday
-    EXPECT_EQ(back.wHour, 13);
-    EXPECT_EQ(back.wMinute, 4);
-    EXPECT_EQ(back.wSecond, 9);
-    EXPECT_EQ(back.wMilliseconds, 123);
+    EXPECT_EQ(Fields(back), (std::vector<int>{2026, 12, 6 /* Saturday */, 5, 13, 4, 9, 123}));
 
     const FILETIME origin{0, 0};
     ASSERT_TRUE(FileTimeToSystemTime(&origin, &back));
-    EXPECT_EQ(back.wYear, 1601);
-    EXPECT_EQ(back.wMonth, 1);
-    EXPECT_EQ(back.wDay, 1);
-    EXPECT_EQ(back.wDayOfWeek, 1);  // a Monday
-
+    EXPECT_EQ(Fields(back), (std::vector<int>{1601, 1, 1 /* Monday */, 1, 0, 0, 0, 0}));
     const FILETIME last{0xFFFFFFFFu, 0x7FFFFFFFu};
     ASSERT_TRUE(FileTimeToSystemTime(&last, &back));
-    EXPECT_EQ(back.wYear, 30828);
-    EXPECT_EQ(back.wMonth, 9);
-    EXPECT_EQ(back.wDay, 14);
-    EXPECT_EQ(back.wMilliseconds, 477);
+    EXPECT_EQ(Fields(back), (std::vector<int>{30828, 9, 4 /* Thursday */, 14, 2, 48, 5, 477}));
     const FILETIME beyond{0, 0x80000000u};
     EXPECT_FALSE(FileTimeToSystemTime(&beyond, &back));
 }
@@ -540,13 +482,12 @@ TEST(FileTimes, ImpossibleDatesAreRefused) {
     SYSTEMTIME leap{2024, 2, 0, 29, 0, 0, 0, 0};
     FILETIME f{};
     EXPECT_TRUE(SystemTimeToFileTime(&leap, &f));
-    for (SYSTEMTIME bad : {SYSTEMTIME{2026, 13, 0, 1, 0, 0, 0, 0},
-                           SYSTEMTIME{2026, 4, 0, 31, 0, 0, 0, 0}, SYSTEMTIME{2026, 1, 0, 1, 24, 0, 0, 0},
-                           SYSTEMTIME{2026, 1, 0, 1, 0, 60, 0, 0}, SYSTEMTIME{2026, 1, 0, 1, 0, 0, 0, 1000},
-                           SYSTEMTIME{1600, 12, 0, 31, 0, 0, 0, 0}}) {
+    for (SYSTEMTIME bad : {SYSTEMTIME{2026, 13, 0, 1, 0, 0, 0, 0}, SYSTEMTIME{2026, 4, 0, 31, 0, 0, 0, 0},
+                           SYSTEMTIME{2026, 1, 0, 1, 24, 0, 0, 0}, SYSTEMTIME{2026, 1, 0, 1, 0, 60, 0, 0},
+                           SYSTEMTIME{2026, 1, 0, 1, 0, 0, 0, 1000}, SYSTEMTIME{1600, 12, 0, 31, 0, 0, 0, 0}}) {
         SetLastError(0);
-        EXPECT_FALSE(SystemTimeToFileTime(&bad, &f)) << bad.wYear << "-" << bad.wMonth << "-" << bad.wDay;
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+        EXPECT_TRUE(FailedWith(!SystemTimeToFileTime(&bad, &f), ERROR_INVALID_PARAMETER))
+            << bad.wYear << "-" << bad.wMonth << "-" << bad.wDay;
     }
 }
 

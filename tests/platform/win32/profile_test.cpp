@@ -191,9 +191,14 @@ TEST_F(ProfileTest, StructsCarryHexDigitsAndAChecksum) {
 
     // A wrong checksum, a non-hex digit or a missing digit is refused.
     for (const char* text : {"007FFF108F", "007FFF1G8E", "007FFF108"}) {
-        Seed(std::string("[bin]\r\nblob=") + text + "\r\n");
+        Seed(std::string("[bin]\r\nblob=") + text + "\r\nlower=0a0b15\r\n");
         EXPECT_FALSE(GetPrivateProfileStructW(W("bin"), W("blob"), other, 4, file_.c_str())) << text;
     }
+    ASSERT_TRUE(GetPrivateProfileStructW(W("bin"), W("lower"), back, 2, file_.c_str()));
+    EXPECT_EQ(back[0] * 256 + back[1], 0x0A0B);
+    // Writing no data deletes the key.
+    ASSERT_TRUE(WritePrivateProfileStructW(W("bin"), W("lower"), nullptr, 2, file_.c_str()));
+    EXPECT_EQ(Get(W("bin"), W("lower"), W("gone")), W("gone"));
 }
 
 TEST_F(ProfileTest, WritesEditTheFileInPlace) {

@@ -28,7 +28,7 @@ private:
     DWORD saved_;
 };
 
-struct Spec {
+struct Directive {
     bool left = false;
     bool zero = false;
     std::size_t width = 0;
@@ -44,21 +44,21 @@ std::size_t ReadNumber(const WCHAR*& p) {
 
 // Reads the conversion after a '%'; leaves p after it. A format that ends
 // inside it gives conversion 0.
-Spec ReadSpec(const WCHAR*& p) {
-    Spec spec;
+Directive ReadDirective(const WCHAR*& p) {
+    Directive directive;
     for (;; ++p) {
         if (*p == '-') {
-            spec.left = true;
+            directive.left = true;
         } else if (*p == '0') {
-            spec.zero = true;
+            directive.zero = true;
         } else if (*p != '+' && *p != ' ' && *p != '#') {
             break;
         }
     }
-    spec.width = ReadNumber(p);
+    directive.width = ReadNumber(p);
     if (*p == '.') {
         ++p;
-        spec.precision = ReadNumber(p);
+        directive.precision = ReadNumber(p);
     }
     // Length modifiers say nothing the argument's type does not.
     while (*p == 'h' || *p == 'l' || *p == 'L' || *p == 'j' || *p == 'z' || *p == 't' || *p == 'w' ||
@@ -66,16 +66,16 @@ Spec ReadSpec(const WCHAR*& p) {
         if (*p == 'I' && ((p[1] == '6' && p[2] == '4') || (p[1] == '3' && p[2] == '2'))) p += 2;
         ++p;
     }
-    if (*p != 0) spec.conversion = *p++;
-    return spec;
+    if (*p != 0) directive.conversion = *p++;
+    return directive;
 }
 
-void AppendPadded(WString& out, const WString& body, const Spec& spec, bool number) {
-    const std::size_t pad = spec.width > body.size() ? spec.width - body.size() : 0;
-    if (spec.left) {
+void AppendPadded(WString& out, const WString& body, const Directive& directive, bool number) {
+    const std::size_t pad = directive.width > body.size() ? directive.width - body.size() : 0;
+    if (directive.left) {
         out += body;
         out.append(pad, ' ');
-    } else if (spec.zero && number && spec.precision == kNoPrecision) {
+    } else if (directive.zero && number && directive.precision == kNoPrecision) {
         const std::size_t sign = !body.empty() && body[0] == '-' ? 1 : 0;
         out.append(body, 0, sign);
         out.append(pad, '0');
@@ -102,14 +102,14 @@ bool IsIntegerConversion(WCHAR c) { return c == 'd' || c == 'i' || c == 'u' || c
 bool IsNumber(const Argument& a) { return a.kind != Argument::Kind::Pointer && a.kind != Argument::Kind::Text; }
 
 // The text of one conversion, or nothing when the argument does not fit it.
-bool Convert(const Spec& spec, const Argument& a, WString& body) {
-    switch (spec.conversion) {
+bool Convert(const Directive& directive, const Argument& a, WString& body) {
+    switch (directive.conversion) {
         case 'd':
         case 'i': {
             if (!IsNumber(a)) return false;
             const bool negative = a.kind == Argument::Kind::Signed && static_cast<std::int64_t>(a.number) < 0;
             body = negative ? W("-") : W("");
-            body += Digits(negative ? 0 - a.number : a.number, 10, false, spec.precision);
+            body += Digits(negative ? 0 - a.number : a.number, 10, false, directive.precision);
             return true;
         }
         case 'u':
@@ -119,7 +119,7 @@ bool Convert(const Spec& spec, const Argument& a, WString& body) {
             // A negative number shows as the unsigned value of its own width, as printf does.
             std::uint64_t value = a.number;
             if (a.kind == Argument::Kind::Signed && a.bytes < 8) value &= (std::uint64_t{1} << (a.bytes * 8)) - 1;
-            body = Digits(value, spec.conversion == 'u' ? 10 : 16, spec.conversion == 'X', spec.precision);
+            body = Digits(value, directive.conversion == 'u' ? 10 : 16, directive.conversion == 'X', directive.precision);
             return true;
         }
         case 'c':
@@ -137,7 +137,7 @@ bool Convert(const Spec& spec, const Argument& a, WString& body) {
             if (a.text == nullptr) {
                 body = W("(null)");
             } else {
-                body.assign(a.text, std::min(a.length, spec.precision));
+                body.assign(a.text, std::min(a.length, directive.precision));
             }
             return true;
         default: return false;
@@ -160,14 +160,14 @@ WString FormatWide(const WCHAR* format, const Argument* arguments, std::size_t c
             ++p;
             continue;
         }
-        const Spec spec = ReadSpec(p);
+        const Directive directive = ReadDirective(p);
         // Every conversion letter takes an argument, known or not, so the
         // ones after it stay in step.
-        const bool letter = (spec.conversion >= 'a' && spec.conversion <= 'z') ||
-                            (spec.conversion >= 'A' && spec.conversion <= 'Z');
+        const bool letter = (directive.conversion >= 'a' && directive.conversion <= 'z') ||
+                            (directive.conversion >= 'A' && directive.conversion <= 'Z');
         WString body;
-        if (letter && next < count && Convert(spec, arguments[next++], body)) {
-            AppendPadded(out, body, spec, IsIntegerConversion(spec.conversion));
+        if (letter && next < count && Convert(directive, arguments[next++], body)) {
+            AppendPadded(out, body, directive, IsIntegerConversion(directive.conversion));
         } else {
             out += kMismatch;
         }

@@ -1,5 +1,6 @@
 // nwdevmode machine init [--printer NAME]... [--ocr-module FILE] : prepares
 // the hosted machine with printers of this driver and the OCR module.
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -51,10 +52,15 @@ void RunInit(const InitOptions& options) {
 
 std::string BuiltOcrModule() {
 #if defined(NW_OCR_MODULE_FILE)
-    return NW_OCR_MODULE_FILE;
-#else
-    return {};
+    std::error_code error;
+    if (std::filesystem::exists(NW_OCR_MODULE_FILE, error)) return NW_OCR_MODULE_FILE;
+    // Installed: the build tree is gone, the module sits beside the tool's tree.
+    const std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    const std::filesystem::path installed = tool.parent_path() / NW_TOOL_TO_MODULES / "NwOCR.dll";
+    if (std::filesystem::exists(installed, error)) return installed.lexically_normal().string();
 #endif
+    return {};
 }
 
 void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers) {

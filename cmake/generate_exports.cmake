@@ -18,15 +18,10 @@ if(NOT TABLES)
 endif()
 list(SORT TABLES)
 
-# The names Microsoft's C++ compiler gives int __stdcall F(NordwispDEVMODE*,
-# int*) and int __stdcall F(NordwispDEVMODE*, int).
-if(POINTER_SIZE EQUAL 4)
-  set(getter_decoration "@@YGHPAUNordwispDEVMODE@@PAH@Z")
-  set(setter_decoration "@@YGHPAUNordwispDEVMODE@@H@Z")
-else()
-  set(getter_decoration "@@YAHPEAUNordwispDEVMODE@@PEAH@Z")
-  set(setter_decoration "@@YAHPEAUNordwispDEVMODE@@H@Z")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/export_decorations.cmake)
+math(EXPR bits "${POINTER_SIZE} * 8")
+set(getter_decoration "${NW_GETTER_DECORATION_${bits}}")
+set(setter_decoration "${NW_SETTER_DECORATION_${bits}}")
 
 set(names)
 set(list_text "")

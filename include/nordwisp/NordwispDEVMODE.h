@@ -1006,6 +1006,8 @@ NW_EXPORT int NW_API SetAnnotationSeparatorA(NordwispDEVMODE* record, const char
  * 2159 and a length outside it 2794 (Letter): a record whose length reads
  * 400000 ends with dmPaperLength 2794 and dmScale 100 when its width is
  * below 32767, or dmPaperLength 279 and dmScale 1000 beside a wider width. */
+/* The DEVMODEW fields, as above: the value, or -1000 for a null record; a
+ * setter stores the value and returns 1, or 0 for a null record. */
 NW_EXPORT int NW_API GetOrientation(const NordwispDEVMODE* record) NW_NOEXCEPT;
 NW_EXPORT int NW_API SetOrientation(int value, NordwispDEVMODE* record) NW_NOEXCEPT;
 NW_EXPORT int NW_API GetPaperSize(const NordwispDEVMODE* record) NW_NOEXCEPT;

@@ -72,10 +72,11 @@ NW_EXPORT uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NW
 NW_EXPORT void NordwispMachine_FreeBlock(void* block) NW_NOEXCEPT;
 NW_EXPORT size_t NordwispMachine_BlockSize(const void* block) NW_NOEXCEPT;
 
+/* What NordwispMachine_SetMergeHook calls. */
+typedef void (*NordwispMergeHook)(const NWCHAR* printerName, void* devmode, size_t size, void* context);
 /* Lets a test play a driver that changes fields on merge: after the
  * reference driver merged an input record in DocumentPropertiesW, the hook
  * gets the merged block (size bytes) and may change it. Null removes it. */
-typedef void (*NordwispMergeHook)(const NWCHAR* printerName, void* devmode, size_t size, void* context);
 NW_EXPORT void NordwispMachine_SetMergeHook(NordwispMergeHook hook, void* context) NW_NOEXCEPT;
 
 #ifdef __cplusplus

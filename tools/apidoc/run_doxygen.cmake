@@ -1,0 +1,18 @@
+# Runs Doxygen and fails on an export without documentation; other
+# warnings (undocumented fields and macros of the layout) are shown only.
+file(REMOVE ${LOG})
+execute_process(COMMAND ${DOXYGEN} ${DOXYFILE} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "doxygen failed")
+endif()
+file(STRINGS ${LOG} warnings)
+set(undocumented "")
+foreach(line IN LISTS warnings)
+  if(line MATCHES "Member ([A-Za-z0-9_]+)\\(.*\\) \\(function\\).* is not documented")
+    list(APPEND undocumented ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+if(undocumented)
+  list(JOIN undocumented ", " names)
+  message(FATAL_ERROR "exports without documentation: ${names}")
+endif()

@@ -5,6 +5,7 @@
 
 #include "platform/handles.h"
 #include "platform/hosted/machine.h"
+#include "platform/hosted/registry.h"
 #include "platform/hosted/spooler.h"
 #include "platform/hosted/spooler_store.h"
 
@@ -171,6 +172,7 @@ DWORD CountJobs(std::u16string_view printer) { return static_cast<DWORD>(ReadJob
 
 DWORD AddJob(std::u16string_view printer, Job& job) {
     if (!PrinterExists(printer)) return ERROR_INVALID_PRINTER_NAME;
+    const RegistryAsService service;
     RegistryKey key;
     DWORD id = 0;
     if (DWORD error = CreateJobKey(printer, id, key); error != ERROR_SUCCESS) return error;
@@ -203,6 +205,7 @@ DWORD ApplyJobCommand(std::u16string_view printer, DWORD jobId, DWORD command, b
     const auto job = LoadJob(jobs.get(), keyName, jobId);
     if (!job) return ERROR_INVALID_PARAMETER;
     if (!mayAdminister && !EqualNoCase(job->user, CurrentIdentity().userName)) return ERROR_ACCESS_DENIED;
+    const RegistryAsService service;
 
     if (command == JOB_CONTROL_CANCEL || command == JOB_CONTROL_DELETE) {
         // Nothing is being printed, so a deleted job leaves the queue at once.

@@ -8,6 +8,7 @@
 #include "platform/hosted/registry.h"
 #include "platform/hosted/spooler.h"
 #include "platform/hosted/spooler_store.h"
+#include "platform/registry_batch.h"
 
 namespace nw::hosted::spooler {
 namespace {
@@ -173,6 +174,9 @@ DWORD CountJobs(std::u16string_view printer) { return static_cast<DWORD>(ReadJob
 DWORD AddJob(std::u16string_view printer, Job& job) {
     if (!PrinterExists(printer)) return ERROR_INVALID_PRINTER_NAME;
     const RegistryAsService service;
+    // A reader, or a crash, sees the job whole or not at all.
+    RegistryBatch batch(HKEY_LOCAL_MACHINE);
+    if (batch.Status() != ERROR_SUCCESS) return static_cast<DWORD>(batch.Status());
     RegistryKey key;
     DWORD id = 0;
     if (DWORD error = CreateJobKey(printer, id, key); error != ERROR_SUCCESS) return error;
@@ -192,7 +196,7 @@ DWORD AddJob(std::u16string_view printer, Job& job) {
     for (const NumberValue& value : kNumberValues)
         if (LSTATUS status = SetDword(key.get(), value.name, job.*value.member); status != ERROR_SUCCESS)
             return static_cast<DWORD>(status);
-    return ERROR_SUCCESS;
+    return static_cast<DWORD>(batch.Commit());
 }
 
 DWORD ApplyJobCommand(std::u16string_view printer, DWORD jobId, DWORD command, bool mayAdminister) {

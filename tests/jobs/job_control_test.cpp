@@ -2,10 +2,8 @@
 // structure's bytes at their offsets, the queue shared between processes.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "nordwisp/NordwispDEVMODE.h"
@@ -192,40 +190,6 @@ TEST_F(JobControlTest, EachCommandReachesTheSpoolerAsItsControlCode) {
     // An administrator controls every job.
     EXPECT_EQ(ControlJob(kPrinter, theirs, NW_JOB_DELETE), 0u);
     EXPECT_EQ(Count(), 1u);
-}
-
-// Run as alice, not an administrator; args: mallory's job. Exit code: one
-// bit per answer that was not Windows'.
-NW_TEST_CHILD(ControlAsUser) {
-    const auto theirs = static_cast<std::uint32_t>(std::stoul(args.at(0)));
-    std::uint32_t mine = 0;
-    const std::pair<std::uint32_t, std::uint32_t> answers[] = {
-        {NordwispMachine_SubmitJob(kPrinter, u"Mine", nullptr, 2, &mine), 0u},
-        {ControlJob(kPrinter, mine, NW_JOB_PAUSE), 0u},
-        {ControlJob(kPrinter, theirs, NW_JOB_PAUSE), kAccessDenied},
-        {ControlJob(kPrinter, theirs, NW_JOB_DELETE), kAccessDenied},
-        {NordwispMachine_SubmitJob(kPrinter, u"Forged", u"mallory", 1, nullptr), kAccessDenied},
-        {ControlJob(kPrinter, mine, NW_JOB_RESUME), 0u},
-        {ControlJob(kPrinter, mine, NW_JOB_DELETE), 0u},
-    };
-    int wrong = 0;
-    for (std::size_t i = 0; i < std::size(answers); ++i)
-        if (answers[i].first != answers[i].second) wrong |= 1 << i;
-    return wrong;
-}
-
-TEST_F(JobControlTest, AUserControlsTheirOwnJobsOnly) {
-    const std::uint32_t theirs = Submit(u"Theirs", 1, u"mallory");
-    setenv("NORDWISP_ADMIN", "0", 1);
-    setenv("NORDWISP_USER_NAME", "alice", 1);
-    const int wrong = nw::test::RunChild("ControlAsUser", {std::to_string(theirs)});
-    unsetenv("NORDWISP_ADMIN");
-    unsetenv("NORDWISP_USER_NAME");
-    EXPECT_EQ(wrong, 0);
-    // Mallory's job is as it was; alice's own came and went.
-    EXPECT_EQ(Count(), 1u);
-    EXPECT_EQ(At<std::uint32_t>(Job(0), 0), theirs);
-    EXPECT_EQ(At<std::uint32_t>(Job(0), 2608), 0u);
 }
 
 TEST_F(JobControlTest, JobResultsLeaveTheLibraryLastErrorAlone) {

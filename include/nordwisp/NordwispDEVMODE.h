@@ -1957,7 +1957,14 @@ NW_EXPORT int NW_API SetPostwellData(NordwispDEVMODE* record, const void* data, 
  *  - Width and height must be non-zero; a size outside the range of its
  *    units (inches 4..129000, millimetres 10..327660, pixels 10..200000) is
  *    kept, but reads back as 1000 with the title "Error: Invalid paper size
- *    (<title>)". */
+ *    (<title>)".
+ *  - All five hold the paper lock (the named mutex of the cached list) from
+ *    reading the list to saving it, so changes made by several processes at
+ *    once are all kept rather than the last save winning, and none reads a
+ *    list being saved.
+ *  - A save is one unit: a save that fails, or a process killed during it,
+ *    leaves the list as it was, not "Count" and part of the papers (on the
+ *    hosted machine; on Windows the lock guards it within the session). */
 /* The new paper's code (above 276), or 0. */
 NW_EXPORT int NW_API AddPaperSize(const NordwispDEVMODE* record, const NWCHAR* title, int width, int height, int units) NW_NOEXCEPT;
 NW_EXPORT int NW_API AddPaperSizeA(const NordwispDEVMODE* record, const char* title, int width, int height, int units) NW_NOEXCEPT;

@@ -60,9 +60,10 @@ NW_EXPORT uint32_t NordwispMachine_InstallOcrModule(const char* moduleFile) NW_N
 /* Queues a job on a printer, as an application printing a document would:
  * submitted now from this computer by userName (null: the current user),
  * totalPages pages, none printed, priority 1, no status text. Its identifier
- * goes to *jobId when jobId is not null. Returns 0 or a Win32 error (1801
- * for an unknown printer, 87 for a null document, 5 without administrator
- * membership). */
+ * goes to *jobId when jobId is not null. Anyone may queue a job in their
+ * own name; only an administrator in another user's. Returns 0 or a Win32
+ * error (1801 for an unknown printer, 87 for a null document, 5 for a
+ * non-administrator naming another user). */
 NW_EXPORT uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NWCHAR* documentName,
                                              const NWCHAR* userName, uint32_t totalPages,
                                              uint32_t* jobId) NW_NOEXCEPT;

@@ -7,6 +7,7 @@
 #include "record/record.h"
 #include "frame/trace.h"
 #include "platform/handles.h"
+#include "platform/registry_batch.h"
 #include "settings/key_path.h"
 #include "settings/registry_families.h"
 #include "settings/registry_primitives.h"
@@ -314,6 +315,12 @@ int InitPaperListInRegistry(const WCHAR* dataFile, const WCHAR* registryName) {
     }
     Trace(W("InitPaperListInRegistry: %s - %s"), registryName, dataFile);
     const WString path = PapersListKey(registryName);
+    // "Count" without all its papers would break every later build.
+    RegistryBatch batch(HKEY_CURRENT_USER);
+    if (Failed(batch.Status())) {
+        Trace(W("InitPaperListInRegistry: Error open registry key. Error: %d"), batch.Status());
+        return 0;
+    }
     RegistryKey key;
     if (LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                            KEY_WRITE, nullptr, key.put(), nullptr);
@@ -375,6 +382,10 @@ int InitPaperListInRegistry(const WCHAR* dataFile, const WCHAR* registryName) {
             return 0;
         }
     }
+    if (LSTATUS status = batch.Commit(); Failed(status)) {
+        Trace(W("InitPaperListInRegistry: Error writting count to the registry. Error: %d"), status);
+        return 0;
+    }
     return 1;
 }
 
@@ -388,11 +399,16 @@ int SavePaperList(HANDLE /*printer*/, const PaperEntry* papers, std::size_t coun
         return 0;
     }
     const WString path = PapersListKey(registryName);
+    // Other processes see the old list or the new one; a failed or killed
+    // save leaves the old one whole.
+    RegistryBatch batch(HKEY_CURRENT_USER);
     RegistryKey key;
-    if (LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                           KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr);
-        Failed(status)) {
-        Trace(W("SavePaperList: Error open registry key. Error: %d"), status);
+    LSTATUS opened = batch.Status();
+    if (opened == ERROR_SUCCESS)
+        opened = ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr);
+    if (Failed(opened)) {
+        Trace(W("SavePaperList: Error open registry key. Error: %d"), opened);
         return 0;
     }
     if (LSTATUS status = SaveDword(key.get(), W("Count"), static_cast<DWORD>(count)); Failed(status)) {
@@ -412,6 +428,10 @@ int SavePaperList(HANDLE /*printer*/, const PaperEntry* papers, std::size_t coun
             return 0;
         }
         if (Failed(WritePaper(sub.get(), papers[i], W("SavePaperList")))) return 0;
+    }
+    if (LSTATUS status = batch.Commit(); Failed(status)) {
+        Trace(W("SavePaperList: Error writting count to the registry. Error: %d"), status);
+        return 0;
     }
     return 1;
 }

@@ -9,6 +9,7 @@
 #include "record/record.h"
 #include "frame/last_error.h"
 #include "papers/paper_list.h"
+#include "papers/paper_lock.h"
 #include "platform/handles.h"
 #include "settings/family_tables.h"
 #include "settings/key_path.h"
@@ -46,6 +47,9 @@ bool IsGivenSize(int width, int height, int units) {
 }
 
 // The record's printer, open for use, and its list as the registry holds it.
+// The callers hold the paper lock from reading the list to saving it, so a
+// change another process made in between is read, never written over, and
+// no reader meets a list being saved.
 struct OpenList {
     PrinterHandle printer;
     PaperList papers;
@@ -108,6 +112,7 @@ void Describe(PaperEntry& paper, const WCHAR* title, int width, int height, int 
 int AddPaper(const NordwispDEVMODE* record, const WCHAR* title, int width, int height, int units) {
     if (record == nullptr || !IsGivenTitle(title) || !IsGivenSize(width, height, units))
         return Refuse(kErrorInvalidParameter);
+    PaperListLock lock;
     OpenList list;
     if (!Open(record, list)) return 0;
     if (FindPaperByTitle(list.papers.data(), list.papers.size(), title)) return Refuse(kErrorExists);
@@ -126,6 +131,7 @@ int ModifyPaper(const NordwispDEVMODE* record, const WCHAR* currentTitle, const 
     if (record == nullptr || !IsGivenTitle(currentTitle) || !IsGivenTitle(newTitle) ||
         !IsGivenSize(width, height, units))
         return Refuse(kErrorInvalidParameter);
+    PaperListLock lock;
     OpenList list;
     if (!Open(record, list)) return 0;
     const auto found = FindTitle(list.papers, currentTitle);
@@ -144,6 +150,7 @@ int ModifyPaper(const NordwispDEVMODE* record, const WCHAR* currentTitle, const 
 
 int DeletePaper(const NordwispDEVMODE* record, const WCHAR* title) {
     if (record == nullptr || title == nullptr || title[0] == 0) return Refuse(kErrorInvalidParameter);
+    PaperListLock lock;
     OpenList list;
     if (!Open(record, list)) return 0;
     const auto found = FindTitle(list.papers, title);
@@ -156,6 +163,7 @@ int DeletePaper(const NordwispDEVMODE* record, const WCHAR* title) {
 
 int PaperInfo(const NordwispDEVMODE* record, const WCHAR* title, int* width, int* height, int* units) {
     if (record == nullptr || title == nullptr || title[0] == 0) return Refuse(kErrorInvalidParameter);
+    PaperListLock lock;
     OpenList list;
     if (!Open(record, list)) return 0;
     const auto found = FindTitle(list.papers, title);
@@ -169,6 +177,7 @@ int PaperInfo(const NordwispDEVMODE* record, const WCHAR* title, int* width, int
 
 int PaperName(const NordwispDEVMODE* record, int code, WCHAR* buffer, int* size) {
     if (record == nullptr || code == 0 || size == nullptr) return Refuse(kErrorInvalidParameter);
+    PaperListLock lock;
     OpenList list;
     if (!Open(record, list)) return 0;
     const auto found = FindCode(list.papers, code);

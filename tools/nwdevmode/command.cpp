@@ -42,6 +42,8 @@ std::string DescribeError(std::uint32_t error) {
         {127, "the module lacks a function it must export"},
         {183, "it already exists"},
         {193, "the file is not a module"},
+        {1009, "a registry file is damaged (the message above names it and how to restore it)"},
+        {1015, "a registry journal is damaged (the message above names it and how to restore it)"},
         {1801, "the printer name is not valid"},
         {1803, "the printer command is not valid"},
     };

@@ -1,5 +1,7 @@
 #include "platform/hosted/machine.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
@@ -12,6 +14,33 @@ std::string EnvOr(const char* name, const char* fallback) {
     return (value && *value) ? std::string(value) : std::string(fallback);
 }
 
+// Not empty, not made of dots and spaces alone (".", ".."), at most `longest`
+// characters, no control character and none of `forbidden`.
+bool IsPlainName(std::u16string_view name, std::size_t longest, std::u16string_view forbidden) {
+    if (name.empty() || name.size() > longest) return false;
+    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c == u'.' || c == u' '; })) return false;
+    return std::none_of(name.begin(), name.end(), [&](char16_t c) {
+        return c < 0x20 || c == 0x7F || forbidden.find(c) != std::u16string_view::npos;
+    });
+}
+
+// S-1-<authority>-<sub authority>..., decimal numbers only.
+bool IsSidText(std::u16string_view sid) {
+    if (sid.size() < 5 || sid.size() > 184 || (sid[0] != u'S' && sid[0] != u's') || sid.substr(1, 3) != u"-1-")
+        return false;
+    bool digit = false;
+    for (char16_t c : sid.substr(4)) {
+        if (c == u'-' && digit) {
+            digit = false;
+        } else if (c >= u'0' && c <= u'9') {
+            digit = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 Identity IdentityFromEnvironment() {
     Identity id;
     id.userName = FromUtf8(EnvOr("NORDWISP_USER_NAME", "user"));
@@ -22,6 +51,8 @@ Identity IdentityFromEnvironment() {
     id.packageFullName = FromUtf8(EnvOr("NORDWISP_PACKAGE", ""));
     id.ansiCodePage = static_cast<std::uint32_t>(std::strtoul(EnvOr("NORDWISP_ACP", "65001").c_str(), nullptr, 10));
     if (id.ansiCodePage != 1252) id.ansiCodePage = 65001;
+    if (const std::string problem = IdentityProblem(id); !problem.empty())
+        std::fprintf(stderr, "nordwisp: %s\n", problem.c_str());
     return id;
 }
 
@@ -45,6 +76,22 @@ MachineState& State() {
 }
 
 }  // namespace
+
+std::string IdentityProblem(const Identity& identity) {
+    // Windows refuses these in account names; 104 is its longest profile name.
+    if (!IsPlainName(identity.userName, 104, u"\"/\\[]:;|=,+*?<>"))
+        return "the user name \"" + ToUtf8(identity.userName) +
+               "\" (NORDWISP_USER_NAME) is not a valid Windows user name: 1 to 104 characters, not only dots, "
+               "none of \" / \\ [ ] : ; | = , + * ? < > or control characters";
+    if (!IsSidText(identity.userSid))
+        return "the user SID \"" + ToUtf8(identity.userSid) +
+               "\" (NORDWISP_USER_SID) is not a SID: S-1- followed by decimal numbers separated by -";
+    if (!IsPlainName(identity.computerName, 63, u"\\/:*?\"<>| "))
+        return "the computer name \"" + ToUtf8(identity.computerName) +
+               "\" (NORDWISP_COMPUTER_NAME) is not a valid computer name: 1 to 63 characters, not only dots, "
+               "no space, none of \\ / : * ? \" < > | or control characters";
+    return {};
+}
 
 const Identity& CurrentIdentity() {
     auto& s = State();

@@ -30,6 +30,14 @@ struct Identity {
 const Identity& CurrentIdentity();
 void SetIdentity(const Identity& identity);
 
+// Why an identity cannot be used, or empty when it can. The user name
+// becomes the profile folder, the SID a key under HKEY_USERS and the computer
+// name part of paths too, so a value that could reach outside its place
+// ("..", a separator, a control character) is refused. A process whose
+// environment names such a value says so once on stderr; its user's hive
+// is then refused (ERROR_INVALID_NAME) and nothing is created for it.
+std::string IdentityProblem(const Identity& identity);
+
 // The machine root: $NORDWISP_MACHINE, else $XDG_DATA_HOME/nordwisp/machine,
 // else ~/.local/share/nordwisp/machine. Read once per process unless
 // SetMachineRoot changes it.

@@ -387,8 +387,9 @@ DWORD InstallOcrModule(const std::filesystem::path& moduleFile) {
 DWORD SubmitJob(std::u16string_view printer, std::u16string_view document, std::u16string_view user,
                 DWORD totalPages, DWORD* jobId) {
     if (!spooler::PrinterExists(printer)) return ERROR_INVALID_PRINTER_NAME;
-    // The queue lives in the machine's hive, which only administrators change.
-    if (!CurrentIdentity().administrator) return ERROR_ACCESS_DENIED;
+    // Anyone may print in their own name; only administrators in another's.
+    if (!user.empty() && !EqualNoCase(user, CurrentIdentity().userName) && !CurrentIdentity().administrator)
+        return ERROR_ACCESS_DENIED;
     spooler::Job job;
     job.document = std::u16string(document);
     job.user = user.empty() ? CurrentIdentity().userName : std::u16string(user);

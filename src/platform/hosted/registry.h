@@ -7,7 +7,11 @@
 // Hives loaded with RegLoadKeyW are mounted for the calling process only.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
+
+#include "platform/hosted/win32_types.h"
 
 namespace nw::hosted {
 
@@ -26,5 +30,35 @@ void LogOffUser();
 // Writes every hive this process has open into its file and empties the
 // journal beside it. False when one of them could not be written.
 bool CompactRegistry();
+
+// The registry as the print spooler service sees it while one lives on the
+// thread: it runs as the system, so it writes the machine's hive (the job
+// queues) for a caller who may not. It checks the caller's rights itself.
+class RegistryAsService {
+public:
+    RegistryAsService();
+    ~RegistryAsService();
+    RegistryAsService(const RegistryAsService&) = delete;
+    RegistryAsService& operator=(const RegistryAsService&) = delete;
+};
+
+// Starts a batch of changes to the hive that `key` belongs to: until
+// EndRegistryBatch the calling thread holds the registry (the hive locked
+// for the machine, the process's other threads waiting) and its changes are
+// seen by this thread only; EndRegistryBatch(true) persists them as one,
+// false drops them. Batches nest; the outermost end decides.
+LSTATUS BeginRegistryBatch(HKEY key);
+LSTATUS EndRegistryBatch(bool commit);
+
+// A hive file or journal found damaged (cut short, emptied, a committed
+// journal record lost), refused with `error` (ERROR_BADDB for the hive
+// text, ERROR_REGISTRY_CORRUPT for the journal) and copied to `evidence`.
+struct DamagedHiveFile {
+    std::filesystem::path file;
+    std::filesystem::path evidence;
+    std::uint32_t error = 0;
+};
+// Every damaged file this process met, first found first.
+std::vector<DamagedHiveFile> DamagedRegistryFiles();
 
 }  // namespace nw::hosted

@@ -46,7 +46,10 @@ std::string HiveId(const std::filesystem::path& file) { return std::filesystem::
 
 class Registry {
 public:
-    std::mutex mutex;
+    // Recursive: a batch holds it from its beginning to its end, so the other
+    // threads of the process do not see its changes before the others do.
+    std::recursive_mutex mutex;
+    std::vector<HivePtr> batches;
     std::unordered_map<std::uintptr_t, OpenKey> handles;
     std::uintptr_t nextHandle = kFirstHandle;
     std::vector<Mount> mounts;
@@ -55,15 +58,17 @@ public:
     // re-resolved when either changes.
     LSTATUS MachineHive(HivePtr& hive) {
         Check();
-        return Get(machine_, RegistryHive::Machine, u"HKEY_LOCAL_MACHINE", hive);
+        return Get(machine_, RegistryHive::Machine, u"HKEY_LOCAL_MACHINE", HiveAccess::MachineWide, hive);
     }
     LSTATUS DefaultHive(HivePtr& hive) {
         Check();
-        return Get(defaults_, RegistryHive::DefaultUser, u"HKEY_USERS\\.DEFAULT", hive);
+        return Get(defaults_, RegistryHive::DefaultUser, u"HKEY_USERS\\.DEFAULT", HiveAccess::MachineWide, hive);
     }
     LSTATUS UserHive(HivePtr& hive) {
         Check();
-        return Get(user_, RegistryHive::CurrentUser, u"HKEY_USERS\\" + userSid_, hive);
+        // Its file is named after the user: a bad name must not become a path.
+        if (!IdentityProblem(CurrentIdentity()).empty()) return ERROR_INVALID_NAME;
+        return Get(user_, RegistryHive::CurrentUser, u"HKEY_USERS\\" + userSid_, HiveAccess::Private, hive);
     }
     const std::u16string& UserSid() {
         Check();
@@ -75,12 +80,13 @@ public:
     }
 
     // One Hive per file in the process, whichever name reaches it.
-    LSTATUS OpenFile(const std::filesystem::path& file, std::u16string rootName, HivePtr& hive) {
+    LSTATUS OpenFile(const std::filesystem::path& file, std::u16string rootName, HiveAccess access, HivePtr& hive) {
         const std::string id = HiveId(file);
         if (auto found = byFile_.find(id); found != byFile_.end()) {
             if ((hive = found->second.lock())) return ERROR_SUCCESS;
         }
-        auto opened = std::make_shared<Hive>(std::filesystem::path(id), RegistryVolatileFile(id), std::move(rootName));
+        auto opened =
+            std::make_shared<Hive>(std::filesystem::path(id), RegistryVolatileFile(id), std::move(rootName), access);
         if (LSTATUS status = opened->Open(); status != ERROR_SUCCESS) return status;
         byFile_[id] = opened;
         hive = std::move(opened);
@@ -109,9 +115,9 @@ private:
             user_.reset();
         }
     }
-    LSTATUS Get(HivePtr& slot, RegistryHive which, std::u16string_view rootName, HivePtr& hive) {
+    LSTATUS Get(HivePtr& slot, RegistryHive which, std::u16string_view rootName, HiveAccess access, HivePtr& hive) {
         if (!slot) {
-            LSTATUS status = OpenFile(RegistryHiveFile(which), std::u16string(rootName), slot);
+            LSTATUS status = OpenFile(RegistryHiveFile(which), std::u16string(rootName), access, slot);
             if (status != ERROR_SUCCESS) return status;
         }
         hive = slot;
@@ -144,7 +150,10 @@ LSTATUS Guarded(Body&& body) {
     }
 }
 
-bool IsAdministrator() { return CurrentIdentity().administrator; }
+// How many RegistryAsService scopes the thread is in.
+thread_local int t_serviceScopes = 0;
+
+bool IsAdministrator() { return t_serviceScopes > 0 || CurrentIdentity().administrator; }
 
 // HKEY_LOCAL_MACHINE, HKEY_USERS\.DEFAULT and other users' hives need
 // administrator membership to change.
@@ -408,6 +417,34 @@ void LogOffUser() {
     });
 }
 
+RegistryAsService::RegistryAsService() { ++t_serviceScopes; }
+RegistryAsService::~RegistryAsService() { --t_serviceScopes; }
+
+LSTATUS BeginRegistryBatch(HKEY key) {
+    return Guarded([&]() -> LSTATUS {
+        Registry& registry = State();
+        std::unique_lock guard(registry.mutex);
+        OpenKey open;
+        if (LSTATUS status = Resolve(registry, key, open); status != ERROR_SUCCESS) return status;
+        if (!open.hive) return ERROR_INVALID_PARAMETER;
+        registry.batches.reserve(registry.batches.size() + 1);
+        if (LSTATUS status = open.hive->BeginBatch(); status != ERROR_SUCCESS) return status;
+        registry.batches.push_back(open.hive);
+        guard.release();  // EndRegistryBatch unlocks
+        return ERROR_SUCCESS;
+    });
+}
+
+LSTATUS EndRegistryBatch(bool commit) {
+    Registry& registry = State();
+    std::unique_lock guard(registry.mutex);
+    if (registry.batches.empty()) return ERROR_INVALID_PARAMETER;
+    const HivePtr hive = std::move(registry.batches.back());
+    registry.batches.pop_back();
+    registry.mutex.unlock();  // the batch's own hold; `guard` keeps this call's
+    return Guarded([&] { return hive->EndBatch(commit); });
+}
+
 bool CompactRegistry() {
     return Guarded([]() -> LSTATUS {
                Registry& registry = State();
@@ -661,7 +698,7 @@ LSTATUS RegLoadKeyW(HKEY key, LPCWSTR subKey, LPCWSTR file) {
         if (UsersChild(registry, name, existing) != ERROR_FILE_NOT_FOUND) return ERROR_ALREADY_EXISTS;
 
         HivePtr hive;
-        if (LSTATUS opened = registry.OpenFile(path, u"HKEY_USERS\\" + std::u16string(name), hive);
+        if (LSTATUS opened = registry.OpenFile(path, u"HKEY_USERS\\" + std::u16string(name), HiveAccess::Private, hive);
             opened != ERROR_SUCCESS)
             return opened;
         registry.mounts.push_back(Mount{std::u16string(name), std::move(hive)});

@@ -73,6 +73,10 @@ private:
     std::size_t position_ = 0;
 };
 
+// A batch is one record holding several changes, each a payload with its
+// length; it is applied whole or not at all.
+constexpr std::uint8_t kBatchKind = 5;
+
 bool DecodePayload(std::string_view payload, Change& change) {
     Reader in(payload);
     std::uint8_t kind = 0;
@@ -101,7 +105,9 @@ std::uint32_t Crc32(std::string_view bytes) {
     return c ^ 0xFFFFFFFFu;
 }
 
-std::string EncodeRecord(const Change& change) {
+namespace {
+
+std::string EncodePayload(const Change& change) {
     std::string payload;
     payload += static_cast<char>(change.kind);
     Put32(payload, static_cast<std::uint32_t>(change.path.size()));
@@ -112,6 +118,10 @@ std::string EncodeRecord(const Change& change) {
         Put32(payload, static_cast<std::uint32_t>(change.data.size()));
         payload.append(reinterpret_cast<const char*>(change.data.data()), change.data.size());
     }
+    return payload;
+}
+
+std::string Frame(const std::string& payload) {
     std::string record;
     record.reserve(payload.size() + kFrameSize);
     Put32(record, kRecordMark);
@@ -119,6 +129,38 @@ std::string EncodeRecord(const Change& change) {
     record += payload;
     Put32(record, Crc32(payload));
     return record;
+}
+
+bool DecodeBatch(std::string_view payload, std::vector<Change>& changes) {
+    Reader in(payload);
+    std::uint8_t kind = 0;
+    std::uint32_t count = 0;
+    if (!in.Get8(kind) || kind != kBatchKind || !in.Get32(count) || count > payload.size()) return false;
+    changes.resize(count);
+    for (Change& change : changes) {
+        std::uint32_t size = 0;
+        std::vector<std::uint8_t> bytes;
+        if (!in.Get32(size) || !in.GetBytes(bytes, size)) return false;
+        if (!DecodePayload(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), change))
+            return false;
+    }
+    return in.AtEnd();
+}
+
+}  // namespace
+
+std::string EncodeRecord(const Change& change) { return Frame(EncodePayload(change)); }
+
+std::string EncodeBatch(const std::vector<Change>& changes) {
+    std::string payload;
+    payload += static_cast<char>(kBatchKind);
+    Put32(payload, static_cast<std::uint32_t>(changes.size()));
+    for (const Change& change : changes) {
+        const std::string one = EncodePayload(change);
+        Put32(payload, static_cast<std::uint32_t>(one.size()));
+        payload += one;
+    }
+    return Frame(payload);
 }
 
 std::size_t DecodeRecords(std::string_view bytes, const std::function<void(const Change&)>& apply) {
@@ -135,9 +177,15 @@ std::size_t DecodeRecords(std::string_view bytes, const std::function<void(const
         std::uint32_t crc = 0;
         tail.Get32(crc);
         if (crc != Crc32(payload)) break;
-        Change change;
-        if (!DecodePayload(payload, change)) break;
-        apply(change);
+        if (!payload.empty() && static_cast<std::uint8_t>(payload[0]) == kBatchKind) {
+            std::vector<Change> changes;
+            if (!DecodeBatch(payload, changes)) break;
+            for (const Change& change : changes) apply(change);
+        } else {
+            Change change;
+            if (!DecodePayload(payload, change)) break;
+            apply(change);
+        }
         consumed += kFrameSize + length;
     }
     return consumed;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/hosted/registry_model.h"
 
@@ -17,6 +18,8 @@ std::uint32_t Crc32(std::string_view bytes);
 
 // The framed record of one change.
 std::string EncodeRecord(const Change& change);
+// One framed record of several changes, replayed all together or not at all.
+std::string EncodeBatch(const std::vector<Change>& changes);
 
 // Hands every whole, intact record at the start of `bytes` to `apply` and
 // returns how many bytes they took; stops at the first damaged record.

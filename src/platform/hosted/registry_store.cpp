@@ -5,7 +5,9 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <system_error>
 #include <utility>
 
@@ -17,6 +19,7 @@
 
 #include "platform/hosted/file_replace.h"
 #include "platform/hosted/host_error.h"
+#include "platform/hosted/registry.h"
 #include "platform/hosted/registry_journal.h"
 #include "platform/hosted/registry_text.h"
 
@@ -139,12 +142,33 @@ LSTATUS ReadWholeFile(const std::filesystem::path& path, std::string& text, bool
     return ReadAt(fd.Get(), 0, static_cast<std::size_t>(info.st_size), text) ? ERROR_SUCCESS : ERROR_CANTREAD;
 }
 
+// Opens (creating) a file with exactly `mode`, whatever the umask; a file
+// of ours found with other bits is set right.
+int OpenWithMode(const std::filesystem::path& path, int flags, mode_t mode) {
+    const int fd = ::open(path.c_str(), flags | O_CREAT | O_CLOEXEC, mode);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 07777) != mode)
+        ::fchmod(fd, mode);
+    return fd;
+}
+
+// Creates the missing folders down to `folder`: that one with `mode`, those
+// on the way open to all (0755) so every user reaches their own.
+bool MakeFolders(const std::filesystem::path& folder, mode_t mode) {
+    std::error_code error;
+    if (folder.empty() || std::filesystem::is_directory(folder, error)) return true;
+    const std::filesystem::path parent = folder.parent_path();
+    if (parent != folder && !MakeFolders(parent, 0755)) return false;
+    if (::mkdir(folder.c_str(), mode) == 0) return ::chmod(folder.c_str(), mode) == 0;
+    return errno == EEXIST;
+}
+
 // Write beside, then swap into place: a reader, or a crash, sees the old file
 // or the new one, never a part. The lock makes the fixed temporary name safe.
-LSTATUS ReplaceFile(const std::filesystem::path& path, std::string_view text) {
+LSTATUS ReplaceFile(const std::filesystem::path& path, std::string_view text, mode_t mode) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
-    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor fd(OpenWithMode(temporary, O_WRONLY | O_TRUNC, mode));
     if (fd.Get() < 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     if (!WriteHalves(fd.Get(), 0, text, "hive-partly-written")) {
         ::unlink(temporary.c_str());
@@ -188,7 +212,48 @@ void Graft(Key& target, Key& store, const std::unordered_set<const Key*>& listed
     }
 }
 
+mode_t FileMode(HiveAccess access) { return access == HiveAccess::Private ? 0600 : 0644; }
+mode_t FolderMode(HiveAccess access) { return access == HiveAccess::Private ? 0700 : 0755; }
+
+struct DamageLog {
+    std::mutex mutex;
+    std::vector<DamagedHiveFile> files;
+};
+DamageLog& Damage() {
+    static DamageLog* log = new DamageLog;
+    return *log;
+}
+
+// Keeps the damaged bytes beside the file, named by their checksum: the same
+// damage met again is kept once, and no copy is ever written over.
+std::filesystem::path KeepEvidence(const std::filesystem::path& file, std::string_view bytes, mode_t mode) {
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, ".damaged-%08x", static_cast<unsigned>(Crc32(bytes)));
+    std::filesystem::path evidence = file;
+    evidence += suffix;
+    FileDescriptor fd(::open(evidence.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    if (fd.Get() >= 0) {
+        ::fchmod(fd.Get(), mode);
+        if (!WriteAt(fd.Get(), 0, bytes)) ::unlink(evidence.c_str());
+    }
+    return evidence;
+}
+
 }  // namespace
+
+}  // namespace nw::hosted::registry
+
+namespace nw::hosted {
+
+std::vector<DamagedHiveFile> DamagedRegistryFiles() {
+    registry::DamageLog& log = registry::Damage();
+    std::lock_guard guard(log.mutex);
+    return log.files;
+}
+
+}  // namespace nw::hosted
+
+namespace nw::hosted::registry {
 
 std::uint64_t FileTimeNow() {
     const auto since1970 = std::chrono::system_clock::now().time_since_epoch();
@@ -196,10 +261,12 @@ std::uint64_t FileTimeNow() {
            116444736000000000ull;
 }
 
-Hive::Hive(std::filesystem::path file, std::filesystem::path volatileFile, std::u16string defaultRootName)
+Hive::Hive(std::filesystem::path file, std::filesystem::path volatileFile, std::u16string defaultRootName,
+           HiveAccess access)
     : file_(std::move(file)),
       volatileFile_(std::move(volatileFile)),
       defaultRootName_(std::move(defaultRootName)),
+      access_(access),
       rootName_(defaultRootName_),
       root_(std::make_shared<Key>(std::u16string(), false)) {
     journalFile_ = file_;
@@ -215,16 +282,15 @@ Hive::~Hive() {
 }
 
 LSTATUS Hive::Open() {
-    std::error_code ignored;
-    std::filesystem::create_directories(file_.parent_path(), ignored);
-    FileDescriptor lock(::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (!MakeFolders(file_.parent_path(), FolderMode(access_))) return ErrorFromErrno(errno, ERROR_CANTOPEN);
+    FileDescriptor lock(OpenWithMode(lockFile_, O_RDWR, FileMode(access_)));
     if (lock.Get() < 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     FileLock exclusive(lock.Get(), LOCK_EX);
     struct stat info {};
     if (!exclusive.Locked() || ::fstat(lock.Get(), &info) != 0) return ERROR_CANTOPEN;
     const bool fresh = static_cast<std::size_t>(info.st_size) < kCounterBytes;
     if (fresh && ::ftruncate(lock.Get(), static_cast<off_t>(kCounterBytes)) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
-    FileDescriptor journal(::open(journalFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    FileDescriptor journal(OpenWithMode(journalFile_, O_RDWR, FileMode(access_)));
     if (journal.Get() < 0 || ::fstat(journal.Get(), &info) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     void* mapped = ::mmap(nullptr, kCounterBytes, PROT_READ | PROT_WRITE, MAP_SHARED, lock.Get(), 0);
     if (mapped == MAP_FAILED) return ErrorFromErrno(errno, ERROR_CANTOPEN);
@@ -301,6 +367,13 @@ std::uint64_t Hive::JournalSize() const {
 LSTATUS Hive::Refresh() {
     if (counters_ == nullptr) return ERROR_CANTOPEN;
     if (exclusive_) return ERROR_SUCCESS;  // BeginWrite synced, and only we can change the files now
+    // A writer died half-way (or is at work): repair, so that a reader too
+    // sees the state the files hold once it is settled.
+    if (Counter(kUnfinished) != 0) {
+        const LSTATUS status = BeginWrite();
+        if (status == ERROR_SUCCESS) EndWrite();
+        return status;
+    }
     if (!stale_ && Counter(kChanges) == seenChanges_) return ERROR_SUCCESS;
     FileLock shared(lockFd_, LOCK_SH);
     if (!shared.Locked()) return ERROR_CANTREAD;
@@ -341,15 +414,20 @@ LSTATUS Hive::Reload(std::uint64_t committed) {
     std::uint64_t fileTime = now;
     if (LSTATUS status = ReadWholeFile(file_, text, exists, fileTime); status != ERROR_SUCCESS) return status;
     auto parsed = ParseHive(text, false, fileTime);
-    if (!parsed) return ERROR_BADDB;
+    // The registry never writes an empty hive file: emptied is damaged.
+    if (!parsed || (exists && text.empty())) return Damaged(file_, text, ERROR_BADDB);
     snapshotSize_ = text.size();
     rootName_ = parsed->rootName.empty() ? defaultRootName_ : parsed->rootName;
     Key& fresh = *parsed->root;
 
     std::string journal;
-    const std::uint64_t end = std::min(committed, JournalSize());
-    if (!ReadAt(journalFd_, 0, static_cast<std::size_t>(end), journal)) return ERROR_CANTREAD;
-    journalOffset_ = DecodeRecords(journal, [&](const Change& change) { Apply(fresh, change, false, now); });
+    const std::uint64_t size = JournalSize();
+    if (!ReadAt(journalFd_, 0, static_cast<std::size_t>(std::max(committed, size)), journal)) return ERROR_CANTREAD;
+    // Every committed record must replay: one lost would silently take the
+    // later ones with it.
+    journalOffset_ = DecodeRecords(std::string_view(journal).substr(0, std::min<std::uint64_t>(committed, size)),
+                                   [&](const Change& change) { Apply(fresh, change, false, now); });
+    if (journalOffset_ != committed) return Damaged(journalFile_, journal, ERROR_REGISTRY_CORRUPT);
 
     std::string volatileText;
     if (ReadWholeFile(volatileFile_, volatileText, exists, fileTime) == ERROR_SUCCESS && exists) {
@@ -362,37 +440,62 @@ LSTATUS Hive::Reload(std::uint64_t committed) {
 }
 
 LSTATUS Hive::ReplayJournal(std::uint64_t committed) {
-    const std::uint64_t end = std::min(committed, JournalSize());
-    // Emptied without a new hive text (by hand): read everything again.
-    if (end < journalOffset_) return Reload(committed);
-    if (end == journalOffset_) return ERROR_SUCCESS;
+    // Shorter than committed or than what was applied: read everything
+    // again, which tells damage from an emptying by hand.
+    if (committed < journalOffset_ || JournalSize() < committed) return Reload(committed);
+    if (committed == journalOffset_) return ERROR_SUCCESS;
     std::string tail;
-    if (!ReadAt(journalFd_, journalOffset_, static_cast<std::size_t>(end - journalOffset_), tail))
+    if (!ReadAt(journalFd_, journalOffset_, static_cast<std::size_t>(committed - journalOffset_), tail))
         return ERROR_CANTREAD;
     const std::uint64_t now = FileTimeNow();
-    journalOffset_ += DecodeRecords(tail, [&](const Change& change) { Apply(*root_, change, false, now); });
-    return ERROR_SUCCESS;
+    const std::size_t applied = DecodeRecords(tail, [&](const Change& change) { Apply(*root_, change, false, now); });
+    if (journalOffset_ + applied == committed) {
+        journalOffset_ = committed;
+        return ERROR_SUCCESS;
+    }
+    stale_ = true;
+    return Reload(committed);
+}
+
+LSTATUS Hive::Damaged(const std::filesystem::path& file, std::string_view bytes, LSTATUS error) {
+    stale_ = true;
+    DamagedHiveFile damaged{file, KeepEvidence(file, bytes, FileMode(access_)), static_cast<std::uint32_t>(error)};
+    DamageLog& log = Damage();
+    std::lock_guard guard(log.mutex);
+    for (const DamagedHiveFile& known : log.files)
+        if (known.file == damaged.file && known.evidence == damaged.evidence) return error;
+    // Whatever program meets it says so once, for the person who must mend it.
+    std::fprintf(stderr,
+                 "nordwisp: the registry file %s is damaged (%s); it is refused, left as it is and copied to %s. "
+                 "Restore %s and %s from a backup, or delete both to start that hive empty.\n",
+                 file.c_str(), error == ERROR_BADDB ? "cut short or emptied" : "committed journal records lost",
+                 damaged.evidence.c_str(), file_.c_str(), journalFile_.c_str());
+    log.files.push_back(std::move(damaged));
+    return error;
 }
 
 LSTATUS Hive::BeginWrite() {
     if (counters_ == nullptr) return ERROR_CANTOPEN;
+    if (batchDepth_ > 0) return ERROR_SUCCESS;  // locked and current since BeginBatch
     int result = 0;
     while ((result = ::flock(lockFd_, LOCK_EX)) != 0 && errno == EINTR) {
     }
     if (result != 0) return ERROR_CANTWRITE;
     exclusive_ = true;
+    // A hive file replaced or cut outside the registry is read (and judged)
+    // before anything is written over it.
+    AnnounceReplacedFiles();
     const LSTATUS status = Counter(kUnfinished) != 0 ? Recover() : Sync(true);
     if (status != ERROR_SUCCESS) EndWrite();
     return status;
 }
 
 void Hive::EndWrite() {
+    if (batchDepth_ > 0) return;
     exclusive_ = false;
     ::flock(lockFd_, LOCK_UN);
 }
 
-// Marks the files as being changed while `persist` runs; a writer that dies
-// (or fails) leaves the mark, and the next writer repairs the files first.
 // Marks the files as being changed while `persist` runs; a writer that dies
 // (or fails) leaves the mark, and the next writer repairs the files first.
 template <class Body>
@@ -410,14 +513,63 @@ LSTATUS Hive::Persist(Body&& persist) {
 LSTATUS Hive::Write(const Change& change, bool isVolatile, Key** key) {
     if (!exclusive_) return ERROR_CANTWRITE;
     Key* changed = Apply(*root_, change, isVolatile, FileTimeNow());
-    const LSTATUS status = Persist([&] { return isVolatile ? PersistVolatile() : PersistChange(change); });
+    if (batchDepth_ > 0) {
+        if (isVolatile)
+            batchVolatile_ = true;
+        else
+            batch_.push_back(change);
+        if (key != nullptr) *key = changed;
+        return ERROR_SUCCESS;
+    }
+    const LSTATUS status = Persist([&] { return isVolatile ? PersistVolatile() : PersistChanges({change}); });
     if (status == ERROR_SUCCESS && key != nullptr) *key = changed;
     return status;
 }
 
-LSTATUS Hive::PersistChange(const Change& change) {
+LSTATUS Hive::BeginBatch() {
+    if (batchDepth_ > 0) {
+        ++batchDepth_;
+        return ERROR_SUCCESS;
+    }
+    if (LSTATUS status = BeginWrite(); status != ERROR_SUCCESS) return status;
+    batchDepth_ = 1;
+    batchDropped_ = false;
+    batchVolatile_ = false;
+    batch_.clear();
+    return ERROR_SUCCESS;
+}
+
+LSTATUS Hive::EndBatch(bool commit) {
+    if (batchDepth_ == 0) return ERROR_INVALID_PARAMETER;
+    batchDropped_ = batchDropped_ || !commit;
+    if (--batchDepth_ > 0) return ERROR_SUCCESS;
+    const std::vector<Change> changes = std::move(batch_);
+    batch_.clear();
+    LSTATUS status = ERROR_SUCCESS;
+    if (batchDropped_) {
+        // The tree holds the dropped changes: read it again from the files.
+        stale_ = true;
+    } else {
+        CrashPoint("batch-applied");
+        status = Persist([&] {
+            LSTATUS persisted = changes.empty() ? ERROR_SUCCESS : PersistChanges(changes);
+            if (persisted == ERROR_SUCCESS && batchVolatile_) persisted = PersistVolatile();
+            return persisted;
+        });
+    }
+    EndWrite();
+    return status;
+}
+
+LSTATUS Hive::PersistChanges(const std::vector<Change>& changes) {
     if (journalOffset_ == 0 && snapshotSize_ <= kSmallHive) return WriteSnapshot();
-    const std::string record = EncodeRecord(change);
+    const std::string record = changes.size() == 1 ? EncodeRecord(changes.front()) : EncodeBatch(changes);
+    // Too big for one journal record: the new hive text is as atomic.
+    if (record.size() > kMaxValueSize) return WriteSnapshot();
+    return AppendRecord(record);
+}
+
+LSTATUS Hive::AppendRecord(const std::string& record) {
     if (!WriteHalves(journalFd_, journalOffset_, record, "journal-partly-written")) return ERROR_CANTWRITE;
     CrashPoint("journal-written");
     journalOffset_ += record.size();
@@ -432,7 +584,7 @@ LSTATUS Hive::PersistChange(const Change& change) {
 
 LSTATUS Hive::WriteSnapshot() {
     const std::string text = FormatHive(*root_, rootName_, HiveSection::Persistent);
-    if (LSTATUS status = ReplaceFile(file_, text); status != ERROR_SUCCESS) return status;
+    if (LSTATUS status = ReplaceFile(file_, text, FileMode(access_)); status != ERROR_SUCCESS) return status;
     CrashPoint("hive-replaced");
     snapshotSize_ = text.size();
     // Announced before the journal is emptied: a process killed in between
@@ -449,9 +601,8 @@ LSTATUS Hive::WriteSnapshot() {
 LSTATUS Hive::PersistVolatile() {
     LSTATUS status = ERROR_SUCCESS;
     if (HasVolatileKeys(*root_)) {
-        std::error_code ignored;
-        std::filesystem::create_directories(volatileFile_.parent_path(), ignored);
-        status = ReplaceFile(volatileFile_, FormatHive(*root_, rootName_, HiveSection::Volatile));
+        if (!MakeFolders(volatileFile_.parent_path(), 0755)) return ErrorFromErrno(errno, ERROR_CANTOPEN);
+        status = ReplaceFile(volatileFile_, FormatHive(*root_, rootName_, HiveSection::Volatile), FileMode(access_));
     } else if (::unlink(volatileFile_.c_str()) != 0 && errno != ENOENT) {
         status = ErrorFromErrno(errno, ERROR_CANTOPEN);
     }

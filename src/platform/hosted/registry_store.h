@@ -12,21 +12,32 @@
 // committed length are ignored and cut), or, when it had already renamed a
 // new hive file into place, the next process that opens or changes the hive
 // announces that file, so every process ends up with the same state.
+// A hive file cut short or emptied, or a journal that lost committed
+// records, is refused with the registry-damage errors and kept beside as
+// <file>.damaged-<crc>, never written over.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/hosted/registry_model.h"
 #include "platform/hosted/win32_types.h"
 
 namespace nw::hosted::registry {
 
+// Who may read a hive's files on the host: its user alone (0600 in a 0700
+// folder), or every user of the machine root, as HKEY_LOCAL_MACHINE and
+// HKEY_USERS\.DEFAULT are readable by all on Windows (0644 in 0755).
+enum class HiveAccess { Private, MachineWide };
+
 class Hive {
 public:
-    Hive(std::filesystem::path file, std::filesystem::path volatileFile, std::u16string defaultRootName);
+    Hive(std::filesystem::path file, std::filesystem::path volatileFile, std::u16string defaultRootName,
+         HiveAccess access);
     ~Hive();
     Hive(const Hive&) = delete;
     Hive& operator=(const Hive&) = delete;
@@ -48,6 +59,14 @@ public:
     void EndWrite();
     LSTATUS Write(const Change& change, bool isVolatile, Key** key);
 
+    // Several changes persisted as one journal record (or one new hive
+    // text): from BeginBatch to EndBatch the hive stays locked for the
+    // machine and Write only applies; the other processes then see all of
+    // the changes or, when the batch is dropped or the writer dies, none.
+    // Batches nest; the outermost EndBatch persists.
+    LSTATUS BeginBatch();
+    LSTATUS EndBatch(bool commit);
+
     // Writes the hive text now and empties the journal.
     LSTATUS Compact();
     // Drops every volatile key (the owner logged off).
@@ -63,7 +82,9 @@ private:
     LSTATUS ReplayJournal(std::uint64_t committed);
     void AnnounceReplacedFiles();
     std::uint64_t JournalSize() const;
-    LSTATUS PersistChange(const Change& change);
+    LSTATUS PersistChanges(const std::vector<Change>& changes);
+    LSTATUS AppendRecord(const std::string& record);
+    LSTATUS Damaged(const std::filesystem::path& file, std::string_view bytes, LSTATUS error);
     LSTATUS PersistVolatile();
     LSTATUS WriteSnapshot();
     std::uint64_t Counter(int which) const;
@@ -75,6 +96,7 @@ private:
     std::filesystem::path lockFile_;
     std::filesystem::path volatileFile_;
     std::u16string defaultRootName_;
+    HiveAccess access_;
     std::u16string rootName_;
     std::shared_ptr<Key> root_;
 
@@ -90,7 +112,13 @@ private:
     std::uint64_t snapshotSize_ = 0;
     bool stale_ = true;
     bool exclusive_ = false;
+
+    int batchDepth_ = 0;
+    bool batchDropped_ = false;
+    bool batchVolatile_ = false;
+    std::vector<Change> batch_;
 };
+
 
 // 100 ns ticks since 1601 (FILETIME), from the host clock.
 std::uint64_t FileTimeNow();

@@ -1,5 +1,7 @@
 #include "platform/hosted/registry_text.h"
 
+#include <algorithm>
+
 #include "platform/hosted/machine.h"
 #include "platform/hosted/win32_registry.h"
 
@@ -299,11 +301,31 @@ bool IsStorableKeyName(std::u16string_view name) {
 
 std::string FormatHive(const Key& root, std::u16string_view rootName, HiveSection section) {
     std::string out(kHiveHeader);
+    out += "\n";
+    out += kSealLine;
     out += "\n\n";
     std::u16string path(rootName);
     AppendKey(out, root, path, section, true);
+    out += kEndLine;
+    out += "\n";
     return out;
 }
+
+namespace {
+
+// A sealed text (or what is left of one: a cut may fall inside the seal
+// line) must end with the end line.
+bool LostItsEnd(std::string_view text) {
+    const std::size_t header = text.find('\n');
+    if (header == std::string_view::npos) return true;  // not even the header line is whole
+    std::string_view rest = text.substr(header + 1);
+    const std::size_t shared = std::min(rest.size(), kSealLine.size());
+    if (shared == 0 || rest.substr(0, shared) != kSealLine.substr(0, shared)) return false;
+    const std::string ending = "\n" + std::string(kEndLine) + "\n";
+    return rest.size() < ending.size() || rest.substr(rest.size() - ending.size()) != ending;
+}
+
+}  // namespace
 
 std::optional<ParsedHive> ParseHive(std::string_view text, bool isVolatile, std::uint64_t fileTime) {
     ParsedHive hive;
@@ -311,6 +333,7 @@ std::optional<ParsedHive> ParseHive(std::string_view text, bool isVolatile, std:
     hive.root->Touch(fileTime);
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     if (text.empty()) return hive;
+    if (LostItsEnd(text)) return std::nullopt;
 
     LineReader reader(text);
     std::string_view line;

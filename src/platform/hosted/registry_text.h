@@ -17,6 +17,11 @@
 namespace nw::hosted::registry {
 
 inline constexpr std::string_view kHiveHeader = "Windows Registry Editor Version 5.00";
+// What the registry writes after the header and as the last line, so that a
+// cut anywhere in its text is seen. A text without the first line was
+// written by hand and is read as it stands.
+inline constexpr std::string_view kSealLine = "; nordwisp hive: ends with \"; end of hive\"";
+inline constexpr std::string_view kEndLine = "; end of hive";
 
 enum class HiveSection {
     Persistent,  // every non-volatile key, the root first
@@ -33,7 +38,8 @@ struct ParsedHive {
 };
 
 // Reads a hive text; keys get `isVolatile` and `fileTime`. nullopt when the
-// text is not a well-formed hive. Empty text is an empty hive.
+// text is not a well-formed hive or a sealed text lost its end. Empty text
+// is an empty hive (the caller decides whether an empty file may be).
 std::optional<ParsedHive> ParseHive(std::string_view text, bool isVolatile, std::uint64_t fileTime);
 
 // Whether a key name can be stored: 1..255 characters, no backslash, no

@@ -485,7 +485,10 @@ BOOL SetJobW(HANDLE printer, DWORD jobId, DWORD level, LPBYTE job, DWORD command
         ::SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const bool mayAdminister = (opened->granted & PRINTER_ACCESS_ADMINISTER) != 0;
+    // As on Windows, a job's owner controls it and administrators control
+    // every job, whatever access the handle was opened with.
+    const bool mayAdminister =
+        (opened->granted & PRINTER_ACCESS_ADMINISTER) != 0 || nw::hosted::CurrentIdentity().administrator;
     const DWORD error = ApplyJobCommand(opened->name, jobId, command, mayAdminister);
     if (error == ERROR_SUCCESS) return TRUE;
     ::SetLastError(error);

@@ -5,8 +5,10 @@
 
 #include "platform/handles.h"
 #include "platform/hosted/machine.h"
+#include "platform/hosted/registry.h"
 #include "platform/hosted/spooler.h"
 #include "platform/hosted/spooler_store.h"
+#include "platform/registry_batch.h"
 
 namespace nw::hosted::spooler {
 namespace {
@@ -171,6 +173,10 @@ DWORD CountJobs(std::u16string_view printer) { return static_cast<DWORD>(ReadJob
 
 DWORD AddJob(std::u16string_view printer, Job& job) {
     if (!PrinterExists(printer)) return ERROR_INVALID_PRINTER_NAME;
+    const RegistryAsService service;
+    // A reader, or a crash, sees the job whole or not at all.
+    RegistryBatch batch(HKEY_LOCAL_MACHINE);
+    if (batch.Status() != ERROR_SUCCESS) return static_cast<DWORD>(batch.Status());
     RegistryKey key;
     DWORD id = 0;
     if (DWORD error = CreateJobKey(printer, id, key); error != ERROR_SUCCESS) return error;
@@ -190,7 +196,7 @@ DWORD AddJob(std::u16string_view printer, Job& job) {
     for (const NumberValue& value : kNumberValues)
         if (LSTATUS status = SetDword(key.get(), value.name, job.*value.member); status != ERROR_SUCCESS)
             return static_cast<DWORD>(status);
-    return ERROR_SUCCESS;
+    return static_cast<DWORD>(batch.Commit());
 }
 
 DWORD ApplyJobCommand(std::u16string_view printer, DWORD jobId, DWORD command, bool mayAdminister) {
@@ -203,6 +209,7 @@ DWORD ApplyJobCommand(std::u16string_view printer, DWORD jobId, DWORD command, b
     const auto job = LoadJob(jobs.get(), keyName, jobId);
     if (!job) return ERROR_INVALID_PARAMETER;
     if (!mayAdminister && !EqualNoCase(job->user, CurrentIdentity().userName)) return ERROR_ACCESS_DENIED;
+    const RegistryAsService service;
 
     if (command == JOB_CONTROL_CANCEL || command == JOB_CONTROL_DELETE) {
         // Nothing is being printed, so a deleted job leaves the queue at once.

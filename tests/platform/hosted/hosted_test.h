@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +43,8 @@ inline bool WaitForFile(const std::filesystem::path &path) {
 class HostedTest : public ::testing::Test {
 protected:
     void TearDown() override {
+        unsetenv("NORDWISP_USER_NAME");
+        unsetenv("NORDWISP_USER_SID");
         nw::hosted::SetIdentity(saved_);
         nw::hosted::RevertImpersonation();
         nw::hosted::SetOsMajorVersion(0);
@@ -58,6 +61,15 @@ protected:
             id.userSid = sid;
             id.administrator = administrator;
         });
+    }
+    // Acts as a user of its own (its SID from the name's first letter), and
+    // so do the children this process starts, so that the user's hive holds
+    // only what the test puts there.
+    static void BecomeWithChildren(const char *name) {
+        const std::u16string sid = u"S-1-5-21-8-8-8-" + nw::hosted::FromUtf8(std::to_string(1000 + name[0]));
+        Become(nw::hosted::FromUtf8(name), sid);
+        setenv("NORDWISP_USER_NAME", name, 1);
+        setenv("NORDWISP_USER_SID", nw::hosted::ToUtf8(sid).c_str(), 1);
     }
     nw::hosted::Identity saved_ = nw::hosted::CurrentIdentity();
 };

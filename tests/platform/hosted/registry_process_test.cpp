@@ -41,22 +41,7 @@ std::vector<BYTE> StreamData(int n) {
     return data;
 }
 
-// This process and the children it starts may run as a user of their own,
-// so that the hive holds only what the test puts there.
-class HostedRegistryProcesses : public nw::test::HostedTest {
-protected:
-    void TearDown() override {
-        unsetenv("NORDWISP_USER_NAME");
-        unsetenv("NORDWISP_USER_SID");
-        HostedTest::TearDown();
-    }
-    static void BecomeWithChildren(const char* name) {
-        const std::u16string sid = u"S-1-5-21-8-8-8-" + FromUtf8(std::to_string(1000 + name[0]));
-        Become(FromUtf8(name), sid);
-        setenv("NORDWISP_USER_NAME", name, 1);
-        setenv("NORDWISP_USER_SID", nw::hosted::ToUtf8(sid).c_str(), 1);
-    }
-};
+using HostedRegistryProcesses = nw::test::HostedTest;
 
 // args: key path, value name, expected DWORD ("-" for absent).
 NW_TEST_CHILD(RegistryExpectDword) {

@@ -202,19 +202,27 @@ TEST_F(SpoolerJobsTest, CommandsChangeStatusOrRemoveTheJob) {
     EXPECT_EQ(JobCount(printer.get()), 1u);
 }
 
-TEST_F(SpoolerJobsTest, OtherUsersJobsNeedAdministerAccess) {
+// As on Windows: a job's owner controls it, administrators every job,
+// whatever access their handle was opened with.
+TEST_F(SpoolerJobsTest, AJobIsControlledByItsOwnerAndByAdministrators) {
     const DWORD theirs = Submit(u"Theirs", 1, u"mallory");
+    Become([](nw::hosted::Identity& id) { id.administrator = false; });
     auto use = Open(kPrinter, PRINTER_ACCESS_USE);
     EXPECT_TRUE(FailedWith(!SetJobW(use.get(), theirs, 0, nullptr, JOB_CONTROL_DELETE), ERROR_ACCESS_DENIED));
-    auto admin = Open(kPrinter, PRINTER_ALL_ACCESS);
-    EXPECT_TRUE(SetJobW(admin.get(), theirs, 0, nullptr, JOB_CONTROL_PAUSE));
-    EXPECT_EQ(StatusOf(use.get(), 0), JOB_STATUS_PAUSED);
+    EXPECT_TRUE(FailedWith(!SetJobW(use.get(), theirs, 0, nullptr, JOB_CONTROL_PAUSE), ERROR_ACCESS_DENIED));
+    DWORD mine = 0;
+    ASSERT_EQ(nw::hosted::SubmitJob(kPrinter, u"Mine", u"", 1, &mine), 0u);
+    EXPECT_TRUE(SetJobW(use.get(), mine, 0, nullptr, JOB_CONTROL_PAUSE));
+    EXPECT_EQ(StatusOf(use.get(), 1), JOB_STATUS_PAUSED);
+    EXPECT_TRUE(SetJobW(use.get(), mine, 0, nullptr, JOB_CONTROL_DELETE));
+    // Printing in another's name is for administrators.
+    DWORD forged = 0;
+    EXPECT_EQ(nw::hosted::SubmitJob(kPrinter, u"Doc", u"mallory", 1, &forged), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(forged, 0u);
 
-    // The queue lives in the machine's hive: only administrators add jobs.
-    Become([](nw::hosted::Identity& id) { id.administrator = false; });
-    DWORD id = 0;
-    EXPECT_EQ(nw::hosted::SubmitJob(kPrinter, u"Doc", u"", 1, &id), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(id, 0u);
+    Become([](nw::hosted::Identity& id) { id.administrator = true; });
+    EXPECT_TRUE(SetJobW(use.get(), theirs, 0, nullptr, JOB_CONTROL_PAUSE));
+    EXPECT_EQ(StatusOf(use.get(), 0), JOB_STATUS_PAUSED);
 }
 
 NW_TEST_CHILD(SubmitTwoJobs) {

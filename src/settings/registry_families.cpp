@@ -89,11 +89,21 @@ std::int32_t ReadSetting(const NordwispDEVMODE* record, const DwordValue& row) {
     return value;
 }
 
-std::int32_t ReadSetting(const NordwispDEVMODE* record, const YesNoValue& row) {
+bool ReadYesNoIfPresent(const NordwispDEVMODE* record, const YesNoValue& row, std::int32_t& value) {
     ShortText text;
-    if (!ReadShortText(record, row.subKey, row.name, text)) return row.fallback ? 1 : 0;
-    if (row.reading == YesReading::SortsAfterNo) return CompareNoCase(text.data(), W("No")) > 0 ? 1 : 0;
-    return CompareNoCase(text.data(), W("yes")) == 0 ? 1 : 0;
+    if (!ReadShortText(record, row.subKey, row.name, text)) return false;
+    if (row.reading == YesReading::SortsAfterNo) {
+        value = CompareNoCase(text.data(), W("No")) > 0 ? 1 : 0;
+    } else {
+        value = CompareNoCase(text.data(), W("yes")) == 0 ? 1 : 0;
+    }
+    return true;
+}
+
+std::int32_t ReadSetting(const NordwispDEVMODE* record, const YesNoValue& row) {
+    std::int32_t value = row.fallback ? 1 : 0;
+    ReadYesNoIfPresent(record, row, value);
+    return value;
 }
 
 int WriteSetting(const NordwispDEVMODE* record, const DecimalValue& row, std::int32_t value) {

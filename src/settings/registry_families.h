@@ -103,6 +103,8 @@ int WriteSetting(const NordwispDEVMODE* record, const BlobValue& row, const void
 // A decimal value that may be missing: true and the number when present.
 bool ReadDecimalIfPresent(const NordwispDEVMODE* record, const WCHAR* subKey, const WCHAR* name,
                           std::int32_t& value);
+// A Yes/No value that may be missing: true and 1 or 0 when present.
+bool ReadYesNoIfPresent(const NordwispDEVMODE* record, const YesNoValue& row, std::int32_t& value);
 // Writes a number as decimal text, unchecked.
 int WriteDecimalText(const NordwispDEVMODE* record, const WCHAR* subKey, const WCHAR* name, std::int32_t value);
 

@@ -1952,7 +1952,10 @@ NW_EXPORT int NW_API SetPostwellData(NordwispDEVMODE* record, const void* data, 
  * ignoring case (0 for none). Delete removes the entry's subkey and
  * renumbers nothing; an entry holding subkeys of its own is refused. The
  * selected connection is "FTP Selected Connection" (decimal, 0 when
- * missing). */
+ * missing).
+ * Decision: names (of connections and of text-stamp presets) of more than
+ * 259 characters are refused when added or set, since finding by name
+ * reads a name through 520 bytes and could never match a longer one. */
 NW_EXPORT int NW_API AddFTPConnection(NordwispDEVMODE* record, const NWCHAR* name) NW_NOEXCEPT;
 NW_EXPORT int NW_API AddFTPConnectionA(NordwispDEVMODE* record, const char* name) NW_NOEXCEPT;
 NW_EXPORT int NW_API GetFTPConnectionCount(const NordwispDEVMODE* record) NW_NOEXCEPT;

@@ -21,7 +21,9 @@ inline constexpr WCHAR kHtmlForbidEmbedFonts[] = W("%s\\Html Settings\\Forbid Em
 }  // namespace subkeys
 
 // Entries are the parent's subkeys named by decimal numbers 1, 2, ...;
-// each carries its name in one text value.
+// each carries its name in one text value, of at most 259 characters so
+// that finding by name can read it.
+inline constexpr std::uint32_t kMaxNameChars = kPathChars;
 struct NumberedList {
     const WCHAR* parent;
     const WCHAR* nameValue;
@@ -32,7 +34,7 @@ inline constexpr NumberedList kTextStampPresets{subkeys::kTextStampPresets, W("N
 // The values of one FTP connection. Their subkey is the list's parent; the
 // connection number is appended when a row is addressed at an entry.
 namespace ftp {
-inline constexpr TextValue ConnectionName{subkeys::kFtpConnections, W("Connection Name")};
+inline constexpr TextValue ConnectionName{subkeys::kFtpConnections, W("Connection Name"), kMaxNameChars};
 inline constexpr TextValue Address{subkeys::kFtpConnections, W("Server Address")};
 inline constexpr DecimalValue Port{subkeys::kFtpConnections, W("Port"), 0};
 inline constexpr TextValue UserName{subkeys::kFtpConnections, W("Login Name")};
@@ -65,7 +67,7 @@ inline constexpr DecimalValue SelectedConnection{subkeys::kFtpConnections, W("FT
 // The values of a preset beside those of the current stamp (text_stamp),
 // which a preset holds under the same names.
 namespace stamp_preset {
-inline constexpr TextValue Name{subkeys::kTextStampPresets, W("Name")};
+inline constexpr TextValue Name{subkeys::kTextStampPresets, W("Name"), kMaxNameChars};
 inline constexpr DecimalValue Layer{subkeys::kTextStampPresets, W("Layer"), 0};
 // In the parent key; read only by the settings file.
 inline constexpr DecimalValue Selected{subkeys::kTextStampPresets, W("Selected Preset"), 0};

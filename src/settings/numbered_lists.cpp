@@ -14,6 +14,7 @@ namespace {
 constexpr DWORD kEntryNameCapacity = 260;
 // Entry names are read through 520 bytes: 259 characters and a terminator.
 constexpr DWORD kNameBytes = 520;
+static_assert(kMaxNameChars * sizeof(WCHAR) < kNameBytes);
 
 bool OpenParent(const NordwispDEVMODE* record, const NumberedList& list, REGSAM access, RegistryKey& key) {
     PrinterKey printerKey;
@@ -84,7 +85,8 @@ std::int32_t FindEntry(const NordwispDEVMODE* record, const NumberedList& list, 
 }
 
 std::int32_t AddEntry(const NordwispDEVMODE* record, const NumberedList& list, const WCHAR* name) {
-    if (name == nullptr) return 0;
+    // A longer name could never be found again.
+    if (name == nullptr || TextLength(name) > kMaxNameChars) return 0;
     // The lowest number whose subkey cannot be opened; among count + 1
     // numbers one is always free.
     std::int32_t number = 1;

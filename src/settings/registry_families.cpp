@@ -141,6 +141,9 @@ bool ReadWholeText(const NordwispDEVMODE* record, const TextValue& row, DWORD li
     std::vector<WCHAR> buffer(size / sizeof(WCHAR) + 1, 0);
     if (!ReadPrinterValue(record, kVendorKey, row.subKey, row.name, buffer.data(), &size)) return false;
     text.assign(buffer.data(), size / sizeof(WCHAR));
+    // Windows stores the terminator of a text whose writer left it out of
+    // the count: it is not part of the text.
+    if (!text.empty() && text.back() == 0) text.pop_back();
     return true;
 }
 

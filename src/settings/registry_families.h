@@ -94,8 +94,8 @@ int WriteSetting(const NordwispDEVMODE* record, const YesNoValue& row, std::int3
 // Text through the size protocol of ReadPrinterValue (size in bytes).
 int ReadSetting(const NordwispDEVMODE* record, const TextValue& row, WCHAR* buffer, DWORD* size);
 int WriteSetting(const NordwispDEVMODE* record, const TextValue& row, const WCHAR* text);
-// The whole text of a value of at most limit bytes; an empty value reads
-// as empty. False when missing or longer.
+// The whole text of a value of at most limit bytes, without a stored
+// terminator; an empty value reads as empty. False when missing or longer.
 bool ReadWholeText(const NordwispDEVMODE* record, const TextValue& row, DWORD limit, WString& text);
 int ReadSetting(const NordwispDEVMODE* record, const BlobValue& row, void* buffer, DWORD* size);
 int WriteSetting(const NordwispDEVMODE* record, const BlobValue& row, const void* data, DWORD length);

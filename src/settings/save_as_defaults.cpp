@@ -108,13 +108,16 @@ bool SaveAsTextIsPositional(std::int32_t index) {
     return name != nullptr && WStringView(name).find(kPositionDirective) != WStringView::npos;
 }
 
-int ReadSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, DWORD& value) {
+int ReadSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, std::uint32_t& value) {
     const WCHAR* name = SaveAsNumberName(index);
     if (name == nullptr) return 0;
-    return ReadPrinterDword(record, kVendorKey, subkeys::kSaveAsDefaults, name, &value);
+    DWORD read = value;
+    if (!ReadPrinterDword(record, kVendorKey, subkeys::kSaveAsDefaults, name, &read)) return 0;
+    value = static_cast<std::uint32_t>(read);
+    return 1;
 }
 
-int WriteSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, DWORD value) {
+int WriteSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, std::uint32_t value) {
     const WCHAR* name = SaveAsNumberName(index);
     if (name == nullptr) return 0;
     return WritePrinterDword(record, kVendorKey, subkeys::kSaveAsDefaults, name, value);

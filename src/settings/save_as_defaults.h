@@ -19,8 +19,9 @@ const WCHAR* SaveAsTextName(std::int32_t index);
 // Whether a text name takes a position.
 bool SaveAsTextIsPositional(std::int32_t index);
 
-int ReadSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, DWORD& value);
-int WriteSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, DWORD value);
+// The value is left alone when missing.
+int ReadSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, std::uint32_t& value);
+int WriteSaveAsNumber(const NordwispDEVMODE* record, std::int32_t index, std::uint32_t value);
 // Without a position, a name that takes one is refused; with one, the name
 // is formatted with it (a name without "%d" stays as it is).
 int ReadSaveAsText(const NordwispDEVMODE* record, std::int32_t index, std::optional<std::int32_t> position,

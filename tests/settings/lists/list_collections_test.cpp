@@ -19,7 +19,16 @@ constexpr char16_t kPrinter[] = u"List Printer";
 const WString kProtectedUserKey = W("Software\\Microsoft\\Internet Explorer\\InternetRegistry\\REGISTRY\\USER\\S-1-5-21-7");
 
 WString Key(const WCHAR* subKey = W("")) { return PrinterKey(W("List Printer"), subKey); }
-std::u16string Stored(const WCHAR* subKey, const WCHAR* name) { return StoredText(Key(subKey), name); }
+
+// Windows and Wine store the terminator of a text that the library counts
+// without it, since the character after the text is zero.
+template <class Text>
+Text WithoutTerminator(Text text) {
+    if (!text.empty() && text.back() == 0) text.pop_back();
+    return text;
+}
+std::u16string Stored(const WString& path, const WCHAR* name) { return WithoutTerminator(StoredText(path, name)); }
+std::u16string Stored(const WCHAR* subKey, const WCHAR* name) { return Stored(Key(subKey), name); }
 
 // What a text getter of the (buffer, int* bytes) shape reads, or "<failed>".
 template <class Read>
@@ -27,7 +36,7 @@ WString ReadText(Read read) {
     std::vector<NWCHAR> buffer(300, 0);
     int size = 598;
     if (!read(buffer.data(), &size)) return W("<failed>");
-    return WString(buffer.data(), static_cast<std::size_t>(size) / sizeof(NWCHAR));
+    return WithoutTerminator(WString(buffer.data(), static_cast<std::size_t>(size) / sizeof(NWCHAR)));
 }
 
 class ListTest : public ::testing::Test {
@@ -83,6 +92,14 @@ TEST_F(FtpConnectionTest, FindingIgnoresCaseAndTheFirstInEnumerationOrderWins) {
     // Renaming moves the match.
     ASSERT_EQ(SetFTPConnectionNameA(rec(), 2, "Office"), 1);
     EXPECT_EQ(GetFTPConnectionByName(rec(), W("office")), 2);
+    // A name too long to be read back when finding is refused.
+    const WString longName(260, W('n'));
+    EXPECT_EQ(AddFTPConnection(rec(), longName.c_str()), 0);
+    EXPECT_EQ(SetFTPConnectionName(rec(), 2, longName.c_str()), 0);
+    EXPECT_EQ(AddTextStampPreset(rec(), longName.c_str()), 0);
+    EXPECT_EQ(GetFTPConnectionCount(rec()), 2);
+    EXPECT_EQ(AddFTPConnection(rec(), longName.substr(1).c_str()), 1);
+    EXPECT_EQ(GetFTPConnectionByName(rec(), longName.substr(1).c_str()), 1);
 }
 
 TEST_F(FtpConnectionTest, ValuesKeepTheirEncodings) {
@@ -154,15 +171,15 @@ TEST_F(StampPresetTest, SavingCopiesTheCurrentStampWithItsFallbacks) {
     ASSERT_EQ(AddTextStampPreset(rec(), W("Red")), 1);
 
     const WString preset = Preset();
-    EXPECT_EQ(StoredText(preset, W("Name")), u"Red");
-    EXPECT_EQ(StoredText(preset, W("Text")), u"Confidential");
-    EXPECT_EQ(StoredText(preset, W("Add to Pages")), u"");
-    EXPECT_EQ(StoredText(preset, W("Layer")), u"1");
-    EXPECT_EQ(StoredText(preset, W("Position")), u"<missing>");
+    EXPECT_EQ(Stored(preset, W("Name")), u"Red");
+    EXPECT_EQ(Stored(preset, W("Text")), u"Confidential");
+    EXPECT_EQ(Stored(preset, W("Add to Pages")), u"");
+    EXPECT_EQ(Stored(preset, W("Layer")), u"1");
+    EXPECT_EQ(Stored(preset, W("Position")), u"<missing>");
     EXPECT_EQ(StoredDword(preset, W("Visibility")), 100u);
     EXPECT_EQ(StoredDword(preset, W("Color")), 0xFFu);
     EXPECT_EQ(StoredDword(preset, W("Offset Units")), 2u);
-    EXPECT_EQ(StoredText(preset, W("Font Facename")), u"Arial Narrow");
+    EXPECT_EQ(Stored(preset, W("Font Facename")), u"Arial Narrow");
     EXPECT_EQ(StoredDword(preset, W("Font Height")), 160u);
     EXPECT_EQ(StoredDword(preset, W("Font Weight")), 700u);
     EXPECT_EQ(StoredDword(preset, W("Font Charset")), 1u);
@@ -171,8 +188,8 @@ TEST_F(StampPresetTest, SavingCopiesTheCurrentStampWithItsFallbacks) {
     RemoveValue(Key(stamp_), W("Text"));
     ASSERT_EQ(AddTextStampPresetA(rec(), "RED"), 1);
     EXPECT_EQ(GetTextStampPresetCount(rec()), 1);
-    EXPECT_EQ(StoredText(preset, W("Text")), u"Client Copy");
-    EXPECT_EQ(StoredText(preset, W("Name")), u"Red");
+    EXPECT_EQ(Stored(preset, W("Text")), u"Client Copy");
+    EXPECT_EQ(Stored(preset, W("Name")), u"Red");
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetTextStampPresetName(rec(), 0, b, s); }), W("Red"));
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetTextStampPresetName(rec(), 1, b, s); }), W("<failed>"));
 }
@@ -233,9 +250,9 @@ TEST_F(SaveAsDefaultsTest, IndexesOutsideTheTablesTouchNothing) {
     EXPECT_EQ(value, 2u);
 
     EXPECT_EQ(SetSaveAsOptionDefaultString(rec(), 61, W("Paid")), 1);
-    EXPECT_EQ(StoredText(key, W("Text Stamp Text")), u"Paid");
+    EXPECT_EQ(Stored(key, W("Text Stamp Text")), u"Paid");
     EXPECT_EQ(SetSaveAsOptionDefStringAtPos(rec(), 8, W("Arial"), 3), 1);
-    EXPECT_EQ(StoredText(key, W("PDF: Fonts - Force Embed Font_3")), u"Arial");
+    EXPECT_EQ(Stored(key, W("PDF: Fonts - Force Embed Font_3")), u"Arial");
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetSaveAsOptionDefStringAtPos(rec(), 8, b, s, 3); }),
               W("Arial"));
     // A name that takes a position needs one; others ignore it.

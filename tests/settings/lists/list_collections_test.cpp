@@ -311,10 +311,10 @@ using NameListTest = ListTest;
 
 TEST_F(NameListTest, CountsAndItemsAreIndependentValues) {
     struct List {
-        int (*getCount)(const NordwispDEVMODE*, int*);
-        int (*setCount)(NordwispDEVMODE*, int);
-        int (*getItem)(const NordwispDEVMODE*, NWCHAR*, int*, int);
-        int (*setItem)(NordwispDEVMODE*, const NWCHAR*, int);
+        int(NW_API* getCount)(const NordwispDEVMODE*, int*);
+        int(NW_API* setCount)(NordwispDEVMODE*, int);
+        int(NW_API* getItem)(const NordwispDEVMODE*, NWCHAR*, int*, int);
+        int(NW_API* setItem)(NordwispDEVMODE*, const NWCHAR*, int);
         const WCHAR* subKey;
         const WCHAR* countName;
         const WCHAR* firstItem;

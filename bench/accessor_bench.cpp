@@ -2,24 +2,16 @@
 // code (and frame) the exports run; each should cost a few nanoseconds.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-
 #include "accessors/numeric_accessors.h"
 #include "accessors/switch_accessors.h"
 #include "accessors/text_accessors.h"
+#include "bench_record.h"
 
 namespace {
 
 using namespace nw::accessors;
 
-NordwispDEVMODE MakeRecord() {
-    NordwispDEVMODE record;
-    std::memset(&record, 0, sizeof record);
-    record.DM.dmSize = 220;
-    record.DM.dmDriverExtra = 6659;
-    record.DM.dmDriverVersion = 1777;
-    return record;
-}
+NordwispDEVMODE MakeRecord() { return BenchRecord(); }
 
 void BM_EnableAndReadSwitch(benchmark::State& state) {
     NordwispDEVMODE record = MakeRecord();

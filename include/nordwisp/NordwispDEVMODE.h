@@ -1940,6 +1940,184 @@ NW_EXPORT int NW_API SetEmailClientType(NordwispDEVMODE* record, int value) NW_N
 NW_EXPORT int NW_API GetPostwellData(const NordwispDEVMODE* record, void* buffer, int* size) NW_NOEXCEPT;
 NW_EXPORT int NW_API SetPostwellData(NordwispDEVMODE* record, const void* data, int length) NW_NOEXCEPT;
 
+/* ---- Registry list collections -----------------------------------------
+ * Lists kept in the printer key, with the shapes above. A null record
+ * stores -1000 and returns 0; a null name, a missing key or a failed
+ * registry call returns 0 (last error 0). */
+
+/* FTP connections: numbered subkeys 1, 2, ... of "Post Print Settings\FTP
+ * Settings" (gaps allowed). AddFTPConnection stores the name under the
+ * lowest free number and returns it (0 on failure). The count is the number
+ * of entry subkeys; ByIndex answers the number of the subkey at a 0-based
+ * index in the registry's enumeration order (0 out of range); ByName the
+ * first connection, in that order, whose "Connection Name" equals the name
+ * ignoring case (0 for none). Delete removes the entry's subkey and
+ * renumbers nothing; an entry holding subkeys of its own is refused. The
+ * selected connection is "FTP Selected Connection" (decimal, 0 when
+ * missing).
+ * Decision: names (of connections and of text-stamp presets) of more than
+ * 259 characters are refused when added or set, since finding by name
+ * reads a name through 520 bytes and could never match a longer one. */
+NW_EXPORT int NW_API AddFTPConnection(NordwispDEVMODE* record, const NWCHAR* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API AddFTPConnectionA(NordwispDEVMODE* record, const char* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPConnectionCount(const NordwispDEVMODE* record) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPConnectionByIndex(const NordwispDEVMODE* record, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPConnectionByName(const NordwispDEVMODE* record, const NWCHAR* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPConnectionByNameA(const NordwispDEVMODE* record, const char* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API DeleteFTPConnection(NordwispDEVMODE* record, int connection) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetSelectedFTPConnection(const NordwispDEVMODE* record) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetSelectedFTPConnection(NordwispDEVMODE* record, int connection) NW_NOEXCEPT;
+
+/* The values of one connection, in its subkey; connection numbers below 1
+ * address nothing (0). Texts take the text getter's size protocol. Numbers
+ * (decimal text) and switches ("Yes"/"No") are read through int* value:
+ * 1 when the value was read, 0 when it is missing, with the default stored
+ * either way (0, off; "Upload Document" on). Passwords are stored as two
+ * hex digits per character of (character XOR a fixed byte), at most 259
+ * characters up to U+00FF. Switch setters write "Yes" for 1 only, except
+ * the three Upload switches, "Yes" for any non-zero value. */
+NW_EXPORT int NW_API GetFTPConnectionName(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Connection Name" */
+NW_EXPORT int NW_API GetFTPConnectionNameA(const NordwispDEVMODE* record, int connection, char* buffer, int* size) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetFTPConnectionName(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetFTPConnectionNameA(NordwispDEVMODE* record, int connection, const char* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPAddress(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Server Address" */
+NW_EXPORT int NW_API SetFTPAddress(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPPort(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Port" */
+NW_EXPORT int NW_API SetFTPPort(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPUserName(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Login Name" */
+NW_EXPORT int NW_API SetFTPUserName(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPPassword(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Password", scrambled */
+NW_EXPORT int NW_API SetFTPPassword(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPRemoteDirectory(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Remote Directory" */
+NW_EXPORT int NW_API SetFTPRemoteDirectory(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPSecurityMode(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Security Mode" */
+NW_EXPORT int NW_API SetFTPSecurityMode(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPPassive(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Is Passive" */
+NW_EXPORT int NW_API SetFTPPassive(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyAddress(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Proxy Server Address" */
+NW_EXPORT int NW_API SetFTPProxyAddress(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyPort(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Proxy Port" */
+NW_EXPORT int NW_API SetFTPProxyPort(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyUserName(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Proxy User Name" */
+NW_EXPORT int NW_API SetFTPProxyUserName(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyPassword(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Proxy User Password", scrambled */
+NW_EXPORT int NW_API SetFTPProxyPassword(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyType(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Proxy Type" */
+NW_EXPORT int NW_API SetFTPProxyType(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyAuthentication(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Proxy Authentication" */
+NW_EXPORT int NW_API SetFTPProxyAuthentication(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPProxyDomain(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Proxy Domain" */
+NW_EXPORT int NW_API SetFTPProxyDomain(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPTrustCertificate(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Trusted Certificate" */
+NW_EXPORT int NW_API SetFTPTrustCertificate(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPTransferMethod(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Transfer Method" */
+NW_EXPORT int NW_API SetFTPTransferMethod(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPExistingFilesAction(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Action on Existing Files" */
+NW_EXPORT int NW_API SetFTPExistingFilesAction(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPLogging(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Logging" */
+NW_EXPORT int NW_API SetFTPLogging(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetFTPLogFile(const NordwispDEVMODE* record, int connection, NWCHAR* buffer, int* size) NW_NOEXCEPT; /* "Logfile" */
+NW_EXPORT int NW_API SetFTPLogFile(NordwispDEVMODE* record, int connection, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPShowSuccessEnabled(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Show Success" */
+NW_EXPORT int NW_API SetFTPShowSuccess(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPShowErrorEnabled(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Show Error" */
+NW_EXPORT int NW_API SetFTPShowError(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPUploadDocumentEnabled(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Upload Document", on when missing */
+NW_EXPORT int NW_API SetFTPUploadDocument(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPUploadTextEnabled(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Upload Text" */
+NW_EXPORT int NW_API SetFTPUploadText(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+NW_EXPORT int NW_API IsFTPUploadOCREnabled(const NordwispDEVMODE* record, int connection, int* value) NW_NOEXCEPT; /* "Upload OCR" */
+NW_EXPORT int NW_API SetFTPUploadOCR(NordwispDEVMODE* record, int connection, int value) NW_NOEXCEPT;
+
+/* Text-stamp presets: numbered subkeys of "Text Watermark Stamp
+ * Settings\Presets", each with its "Name". AddTextStampPreset stores the
+ * current text stamp (layer, font, color, background mode, position,
+ * offsets and units, rotation, visibility, text, pages, first page only)
+ * as the preset of that name, overwriting a preset of the same name
+ * (ignoring case). A missing or incomplete font is stored as Arial Narrow
+ * (height 160, weight 700, charset 1), a missing text as "Client Copy". A
+ * stored value outside its setter's range is left out rather than copied.
+ * LoadTextStampPreset makes the preset the current stamp through the
+ * current stamp's setters, with the same fallbacks: the layer goes through
+ * the layer rule of GetTextStampEnabled. Load and Delete return 0 when no
+ * preset has the name. GetTextStampPresetName reads the "Name" of the
+ * preset at a 0-based enumeration index (0 out of range). */
+NW_EXPORT int NW_API AddTextStampPreset(NordwispDEVMODE* record, const NWCHAR* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API AddTextStampPresetA(NordwispDEVMODE* record, const char* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API LoadTextStampPreset(NordwispDEVMODE* record, const NWCHAR* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API LoadTextStampPresetA(NordwispDEVMODE* record, const char* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API DeleteTextStampPreset(NordwispDEVMODE* record, const NWCHAR* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API DeleteTextStampPresetA(NordwispDEVMODE* record, const char* name) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetTextStampPresetCount(const NordwispDEVMODE* record) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetTextStampPresetName(const NordwispDEVMODE* record, int index, NWCHAR* buffer, int* size) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetTextStampPresetNameA(const NordwispDEVMODE* record, int index, char* buffer, int* size) NW_NOEXCEPT;
+
+/* Save-as dialog defaults ("Save As Option Settings\Default Settings"):
+ * DWORD values named by index 0..113 of the number table ("File Format",
+ * ...) and texts named by index 0..61 of the text table ("Output Path",
+ * ...). An index outside its table reads and writes nothing (0). The value
+ * getter returns 0 when the value is missing, leaving *value alone. The
+ * AtPos forms format a name holding "%d" with the position (index 8 and
+ * position 3: "PDF: Fonts - Force Embed Font_3"); other names are used as
+ * they are.
+ * Decision: the plain string forms refuse (0) the names that hold "%d"
+ * (8, 9, 11, 12, 13), which need a position; using the name unformatted
+ * would store a value nothing reads.
+ * DeleteSaveAsDefOptions deletes the "Default Settings" subkey; when bit 0
+ * of PrinterFlags is set it works on the protected-mode view of the
+ * printer key ("Software\Microsoft\Internet Explorer\InternetRegistry\
+ * REGISTRY\USER\<UserKeyName>\SOFTWARE\Kelmora Works\<printer>"). */
+NW_EXPORT int NW_API GetSaveAsOptionDefaultValue(const NordwispDEVMODE* record, int index, uint32_t* value) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetSaveAsOptionDefaultValue(NordwispDEVMODE* record, int index, uint32_t value) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetSaveAsOptionDefaultString(const NordwispDEVMODE* record, int index, NWCHAR* buffer, int* size) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetSaveAsOptionDefaultString(NordwispDEVMODE* record, int index, const NWCHAR* text) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetSaveAsOptionDefStringAtPos(const NordwispDEVMODE* record, int index, NWCHAR* buffer, int* size, int position) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetSaveAsOptionDefStringAtPos(NordwispDEVMODE* record, int index, const NWCHAR* text, int position) NW_NOEXCEPT;
+NW_EXPORT int NW_API DeleteSaveAsDefOptions(NordwispDEVMODE* record) NW_NOEXCEPT;
+
+/* Bates number formats ("BatesNumbering"): the value `name` of format n
+ * lives in the subkey "n"; "Number of Formats" (any case) lives in the key
+ * itself whatever the format number. The getter's *size counts characters:
+ * a text that fits is copied (terminated when there is room), *size set to
+ * its length and 1 returned; otherwise *size receives the characters
+ * needed and 0 is returned. Values are read through 2048 bytes: a longer
+ * one reads as missing. A negative format number, a null or empty name, a
+ * null buffer or size are refused. */
+NW_EXPORT int NW_API GetBatesNumberingSetting(const NordwispDEVMODE* record, int format, const NWCHAR* name, NWCHAR* buffer, int* size) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetBatesNumberingSetting(NordwispDEVMODE* record, int format, const NWCHAR* name, const NWCHAR* text) NW_NOEXCEPT;
+
+/* Counted name lists: a count and items named "<item> 1", "<item> 2", ...
+ * for the 0-based indexes 0, 1, ... The count getter stores the count (0
+ * when missing) and returns 1; item getters take the text size protocol.
+ * Negative counts and indexes and null names are refused. Counts are never
+ * adjusted when items are written: the caller keeps them in step.
+ * Redirect printers ("Redirect Printing Settings"): "Printer count"
+ * (DWORD) and "Printer 1", ...; the name "Use the user default printer"
+ * (any case) is stored as "<<DEFAULT>>", the user's default printer.
+ * Font embedding lists ("Pdf Settings\Force Embed Fonts", "Pdf Settings\
+ * Forbid Embed Fonts", "Html Settings\Force Embed Fonts", "Html Settings\
+ * Forbid Embed Fonts"): "Font count" (decimal) and "Font 1", ... */
+NW_EXPORT int NW_API GetRedirectedPrintersCount(const NordwispDEVMODE* record, int* count) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetRedirectedPrintersCount(NordwispDEVMODE* record, int count) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetRedirectedPrinter(const NordwispDEVMODE* record, NWCHAR* buffer, int* size, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetRedirectedPrinter(NordwispDEVMODE* record, const NWCHAR* name, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetPdfForceEmbedFontCount(const NordwispDEVMODE* record, int* count) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetPdfForceEmbedFontCount(NordwispDEVMODE* record, int count) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetPdfForceEmbedFont(const NordwispDEVMODE* record, NWCHAR* buffer, int* size, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetPdfForceEmbedFont(NordwispDEVMODE* record, const NWCHAR* name, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetPdfForbidEmbedFontCount(const NordwispDEVMODE* record, int* count) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetPdfForbidEmbedFontCount(NordwispDEVMODE* record, int count) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetPdfForbidEmbedFont(const NordwispDEVMODE* record, NWCHAR* buffer, int* size, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetPdfForbidEmbedFont(NordwispDEVMODE* record, const NWCHAR* name, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetHTMLForceEmbedFontCount(const NordwispDEVMODE* record, int* count) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetHTMLForceEmbedFontCount(NordwispDEVMODE* record, int count) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetHTMLForceEmbedFont(const NordwispDEVMODE* record, NWCHAR* buffer, int* size, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetHTMLForceEmbedFont(NordwispDEVMODE* record, const NWCHAR* name, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetHTMLForbidEmbedFontCount(const NordwispDEVMODE* record, int* count) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetHTMLForbidEmbedFontCount(NordwispDEVMODE* record, int count) NW_NOEXCEPT;
+NW_EXPORT int NW_API GetHTMLForbidEmbedFont(const NordwispDEVMODE* record, NWCHAR* buffer, int* size, int index) NW_NOEXCEPT;
+NW_EXPORT int NW_API SetHTMLForbidEmbedFont(NordwispDEVMODE* record, const NWCHAR* name, int index) NW_NOEXCEPT;
+
 /* ---- Paper sizes -----------------------------------------------------
  * The printer's paper list lives in the current user's registry under
  * "SOFTWARE\Kelmora Works\<printer>\PapersList"; the first use seeds it from

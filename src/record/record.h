@@ -95,11 +95,17 @@ inline constexpr auto PrinterType = NW_RECORD_FIELD(std::uint32_t, PrinterType);
 inline constexpr auto PrinterID = NW_RECORD_FIELD(std::uint32_t, PrinterID);
 inline constexpr auto PrinterFlags = NW_RECORD_FIELD(std::uint32_t, PrinterFlags);
 inline constexpr auto Manufacturer = NW_RECORD_TEXT(Manufacturer);
+// The user's SID text, naming the protected-mode view of the printer key.
+inline constexpr auto UserKeyName = NW_RECORD_TEXT(UserKeyName);
 inline constexpr auto OutputDirectory = NW_RECORD_TEXT(OutputDirectory);
 inline constexpr auto AnnotationText = NW_RECORD_TEXT(AnnotationText);
 inline constexpr auto FileGenerationMethod = NW_RECORD_FIELD(std::uint32_t, FileGenerationMethod);
 // With file-generation method 7 this field holds the custom file-name template.
 inline constexpr auto ImageFileName = NW_RECORD_TEXT(ImageFileName);
+
+// PrinterFlags bit: the caller runs in protected mode, whose registry
+// writes land in a view of HKEY_CURRENT_USER.
+inline constexpr std::uint32_t kPrinterFlagProtectedMode = 0x1u;
 
 // Options bit: PackedResolution is recomputed on save.
 inline constexpr std::uint32_t kOptionPackedResolution = 0x1000000u;

@@ -52,8 +52,18 @@ FontPlace PlaceOf(FontOwner owner) {
 }  // namespace
 
 int ReadFont(const NordwispDEVMODE* record, FontOwner owner, NW_LOGFONTW& font) {
-    std::memset(&font, 0, sizeof font);
     const FontPlace place = PlaceOf(owner);
+    return ReadFontAt(record, place.subKey, place.prefix, font);
+}
+
+int WriteFont(const NordwispDEVMODE* record, FontOwner owner, const NW_LOGFONTW& font) {
+    const FontPlace place = PlaceOf(owner);
+    return WriteFontAt(record, place.subKey, place.prefix, font);
+}
+
+int ReadFontAt(const NordwispDEVMODE* record, const WCHAR* subKey, const WCHAR* prefix, NW_LOGFONTW& font) {
+    std::memset(&font, 0, sizeof font);
+    const FontPlace place{subKey, prefix};
     auto* bytes = reinterpret_cast<unsigned char*>(&font);
     for (const FontMember& member : kFontMembers) {
         const WString name = WString(place.prefix) + member.name;
@@ -73,12 +83,12 @@ int ReadFont(const NordwispDEVMODE* record, FontOwner owner, NW_LOGFONTW& font) 
     return 1;
 }
 
-int WriteFont(const NordwispDEVMODE* record, FontOwner owner, const NW_LOGFONTW& font) {
+int WriteFontAt(const NordwispDEVMODE* record, const WCHAR* subKey, const WCHAR* prefix, const NW_LOGFONTW& font) {
     std::array<WCHAR, kFaceNameChars + 1> face{};
     std::memcpy(face.data(), reinterpret_cast<const unsigned char*>(&font) + offsetof(NW_LOGFONTW, lfFaceName),
                 kFaceNameBytes);
     if (TextLength(face.data()) >= kFaceNameChars) return 0;
-    const FontPlace place = PlaceOf(owner);
+    const FontPlace place{subKey, prefix};
     const auto* bytes = reinterpret_cast<const unsigned char*>(&font);
     int written = 1;
     for (const FontMember& member : kFontMembers) {

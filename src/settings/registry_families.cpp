@@ -89,11 +89,21 @@ std::int32_t ReadSetting(const NordwispDEVMODE* record, const DwordValue& row) {
     return value;
 }
 
-std::int32_t ReadSetting(const NordwispDEVMODE* record, const YesNoValue& row) {
+bool ReadYesNoIfPresent(const NordwispDEVMODE* record, const YesNoValue& row, std::int32_t& value) {
     ShortText text;
-    if (!ReadShortText(record, row.subKey, row.name, text)) return row.fallback ? 1 : 0;
-    if (row.reading == YesReading::SortsAfterNo) return CompareNoCase(text.data(), W("No")) > 0 ? 1 : 0;
-    return CompareNoCase(text.data(), W("yes")) == 0 ? 1 : 0;
+    if (!ReadShortText(record, row.subKey, row.name, text)) return false;
+    if (row.reading == YesReading::SortsAfterNo) {
+        value = CompareNoCase(text.data(), W("No")) > 0 ? 1 : 0;
+    } else {
+        value = CompareNoCase(text.data(), W("yes")) == 0 ? 1 : 0;
+    }
+    return true;
+}
+
+std::int32_t ReadSetting(const NordwispDEVMODE* record, const YesNoValue& row) {
+    std::int32_t value = row.fallback ? 1 : 0;
+    ReadYesNoIfPresent(record, row, value);
+    return value;
 }
 
 int WriteSetting(const NordwispDEVMODE* record, const DecimalValue& row, std::int32_t value) {
@@ -131,6 +141,9 @@ bool ReadWholeText(const NordwispDEVMODE* record, const TextValue& row, DWORD li
     std::vector<WCHAR> buffer(size / sizeof(WCHAR) + 1, 0);
     if (!ReadPrinterValue(record, kVendorKey, row.subKey, row.name, buffer.data(), &size)) return false;
     text.assign(buffer.data(), size / sizeof(WCHAR));
+    // Windows stores the terminator of a text whose writer left it out of
+    // the count: it is not part of the text.
+    if (!text.empty() && text.back() == 0) text.pop_back();
     return true;
 }
 

@@ -94,8 +94,8 @@ int WriteSetting(const NordwispDEVMODE* record, const YesNoValue& row, std::int3
 // Text through the size protocol of ReadPrinterValue (size in bytes).
 int ReadSetting(const NordwispDEVMODE* record, const TextValue& row, WCHAR* buffer, DWORD* size);
 int WriteSetting(const NordwispDEVMODE* record, const TextValue& row, const WCHAR* text);
-// The whole text of a value of at most limit bytes; an empty value reads
-// as empty. False when missing or longer.
+// The whole text of a value of at most limit bytes, without a stored
+// terminator; an empty value reads as empty. False when missing or longer.
 bool ReadWholeText(const NordwispDEVMODE* record, const TextValue& row, DWORD limit, WString& text);
 int ReadSetting(const NordwispDEVMODE* record, const BlobValue& row, void* buffer, DWORD* size);
 int WriteSetting(const NordwispDEVMODE* record, const BlobValue& row, const void* data, DWORD length);
@@ -103,6 +103,8 @@ int WriteSetting(const NordwispDEVMODE* record, const BlobValue& row, const void
 // A decimal value that may be missing: true and the number when present.
 bool ReadDecimalIfPresent(const NordwispDEVMODE* record, const WCHAR* subKey, const WCHAR* name,
                           std::int32_t& value);
+// A Yes/No value that may be missing: true and 1 or 0 when present.
+bool ReadYesNoIfPresent(const NordwispDEVMODE* record, const YesNoValue& row, std::int32_t& value);
 // Writes a number as decimal text, unchecked.
 int WriteDecimalText(const NordwispDEVMODE* record, const WCHAR* subKey, const WCHAR* name, std::int32_t value);
 

@@ -38,15 +38,6 @@ bool TextObjectEnabled(const NordwispDEVMODE* record, bool& enabled) {
     return false;
 }
 
-// The layer: "Layer" when present; else the watermark (1) when the older
-// "Text Watermark Enable" is above 0; else the stamp (0).
-std::int32_t TextObjectLayer(const NordwispDEVMODE* record) {
-    std::int32_t layer = 0;
-    if (ReadStampDecimal(record, text_stamp::kLayer, layer)) return layer;
-    std::int32_t watermark = 0;
-    return ReadStampDecimal(record, text_stamp::kWatermarkEnable, watermark) && watermark > 0 ? 1 : 0;
-}
-
 // The older pair: which of stamp and watermark is the enabled one.
 int WriteOlderEnables(const NordwispDEVMODE* record, std::int32_t stamp, std::int32_t watermark) {
     const int a = WriteStampDecimal(record, text_stamp::kStampEnable, stamp);
@@ -56,13 +47,22 @@ int WriteOlderEnables(const NordwispDEVMODE* record, std::int32_t stamp, std::in
 
 }  // namespace
 
+// The watermark (1) when the older "Text Watermark Enable" is above 0;
+// else the stamp (0).
+std::int32_t ReadTextObjectLayer(const NordwispDEVMODE* record) {
+    std::int32_t layer = 0;
+    if (ReadStampDecimal(record, text_stamp::kLayer, layer)) return layer;
+    std::int32_t watermark = 0;
+    return ReadStampDecimal(record, text_stamp::kWatermarkEnable, watermark) && watermark > 0 ? 1 : 0;
+}
+
 int ReadTextObjectEnabled(const NordwispDEVMODE* record, TextLayer layer, int& on) {
     bool enabled = false;
     if (!TextObjectEnabled(record, enabled)) {
         on = 0;
         return 0;
     }
-    on = enabled && TextObjectLayer(record) == static_cast<std::int32_t>(layer) ? 1 : 0;
+    on = enabled && ReadTextObjectLayer(record) == static_cast<std::int32_t>(layer) ? 1 : 0;
     return 1;
 }
 
@@ -102,7 +102,7 @@ int SetTextObjectEnabled(const NordwispDEVMODE* record, TextLayer layer, std::in
     const auto wanted = static_cast<std::int32_t>(layer);
     if (value != 0) return WriteTextObjectLayer(record, wanted) && WriteTextObjectEnabled(record, value) ? 1 : 0;
     // Turning the stamp off must not turn off a watermark, and the reverse.
-    if (TextObjectLayer(record) != wanted) return 1;
+    if (ReadTextObjectLayer(record) != wanted) return 1;
     return WriteTextObjectEnabled(record, 0);
 }
 

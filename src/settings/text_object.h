@@ -16,6 +16,8 @@ enum class TextLayer : std::int32_t { Stamp = 0, Watermark = 1 };
 // Stores 1 when the object is on and on this layer, else 0. Returns 0 when
 // none of the enable values exists (then 0 is stored).
 int ReadTextObjectEnabled(const NordwispDEVMODE* record, TextLayer layer, int& on);
+// The layer: "Layer" when present, else derived from the older values.
+std::int32_t ReadTextObjectLayer(const NordwispDEVMODE* record);
 // Layer 0 or 1 (others refused), keeping the older enable values in step.
 int WriteTextObjectLayer(const NordwispDEVMODE* record, std::int32_t layer);
 int WriteTextObjectEnabled(const NordwispDEVMODE* record, std::int32_t enabled);

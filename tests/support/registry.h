@@ -117,6 +117,23 @@ inline bool IsVolatileKey(HKEY root, const WString& path) {
     return status == ERROR_CHILD_MUST_BE_VOLATILE;
 }
 
+// Deletes a key and everything below it; a missing key is fine. Tests that
+// share a registry (Wine's) start and end with their keys removed.
+inline void RemoveTree(HKEY root, const WString& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    for (;;) {
+        WCHAR name[300] = {};
+        DWORD length = 300;
+        if (RegEnumKeyExW(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        const WString child = path + W("\\") + WString(name, length);
+        RemoveTree(root, child);
+        if (KeyExists(root, child)) break;
+    }
+    RegCloseKey(key);
+    RegDeleteKeyW(root, path.c_str());
+}
+
 inline std::vector<WString> SubkeysOf(HKEY root, const WString& path) {
     std::vector<WString> names;
     HKEY key = nullptr;

@@ -171,6 +171,46 @@ TEST(ToolTest, JobsSubmitListControlAndRefuse) {
         EXPECT_EQ(Tool(std::string("jobs 'Nordwisp Printer' ") + usage).code, 2) << usage;
 }
 
+TEST(ToolTest, FtpConnectionsNeverShowTheirPasswords) {
+    const std::string ftp = "ftp 'Nordwisp Printer' ";
+    ASSERT_EQ(Tool(ftp + "add Office").out, "1\n");
+    ASSERT_EQ(Tool(ftp + "add Backup").out, "2\n");
+    ToolRun run = Tool(ftp + "set 1 address=ftp.example.test port=2121 passive=yes password=s3cret");
+    ASSERT_EQ(run.code, 0) << run.err;
+    run = Tool(ftp + "show 1 --json");
+    const auto shown = nlohmann::json::parse(run.out);
+    EXPECT_EQ(shown["address"], "ftp.example.test");
+    EXPECT_EQ(shown["port"], 2121);
+    EXPECT_EQ(shown["passive"], true);
+    EXPECT_EQ(shown["password"], "set");
+    EXPECT_EQ(shown["proxy-password"], "unset");
+    EXPECT_EQ(shown["upload-document"], true);
+    EXPECT_EQ(Tool(ftp + "show 1").out.find("s3cret"), std::string::npos);
+
+    EXPECT_EQ(Tool(ftp + "delete 1").code, 0);
+    EXPECT_EQ(nlohmann::json::parse(Tool(ftp + "list --json").out),
+              nlohmann::json::parse(R"([{"number": 2, "name": "Backup"}])"));
+    run = Tool(ftp + "set 1 port=21");  // a setter would create a nameless connection
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("there is no FTP connection 1"), std::string::npos) << run.err;
+    EXPECT_EQ(Tool(ftp + "set 2 port=twenty").code, 2);
+    EXPECT_EQ(Tool(ftp + "set 2 colour=red").code, 2);
+}
+
+TEST(ToolTest, StampPresetsSaveLoadAndDelete) {
+    const std::string stamps = "stamps 'Nordwisp Printer' ";
+    EXPECT_EQ(Tool(stamps + "save Draft").code, 0);
+    EXPECT_EQ(Tool(stamps + "save DRAFT").code, 0);  // the same preset
+    EXPECT_EQ(Tool(stamps + "save Final").code, 0);
+    EXPECT_EQ(nlohmann::json::parse(Tool(stamps + "list --json").out), nlohmann::json::array({"Draft", "Final"}));
+    EXPECT_EQ(Tool(stamps + "load final").code, 0);
+    EXPECT_EQ(Tool(stamps + "delete Draft").code, 0);
+    const ToolRun run = Tool(stamps + "load Draft");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("no text-stamp preset is named \"Draft\""), std::string::npos) << run.err;
+    EXPECT_EQ(Tool(stamps + "list").out, "Final\n");
+}
+
 #if defined(NW_TOOL_OCR_MODULE)
 TEST(ToolTest, OcrLanguagesFromTheInstalledReferenceModule) {
     // The demo machine comes with the module too.

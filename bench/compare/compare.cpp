@@ -174,12 +174,12 @@ Result PlainMemory(long long pairs) {
 // document number from the printer's counter.
 Result TemplatesAndCounter(long long names) {
     NordwispDEVMODE record = FreshRecord("templates");
-    static const NWCHAR kTemplate[] = {'<', '<', 'D', 'O', 'C', 'N', 'A', 'M', 'E', '>', '>', '-', '<', '<', 'C',
+    static const NWCHAR kTemplate[] = {'<', '<', 'D', 'O', 'C', 'N', 'A', 'M', 'E', '>', '>', '<', '<', 'C',
                                        'O', 'U', 'N', 'T', 'E', 'R', '>', '>', '.', 'p', 'd', 'f', 0};
     return Time(names, [&] {
         long long failures = 0;
         for (long long i = 0; i < names; ++i) {
-            if (!IsCustomFilenameTemplateValid(&record, kTemplate)) ++failures;
+            if (IsCustomFilenameTemplateValid(&record, kTemplate) != 0) ++failures;  // 0: valid
             if (!SetDocumentNumber(&record, GetDocumentNumber(&record) + 1)) ++failures;
         }
         return failures;

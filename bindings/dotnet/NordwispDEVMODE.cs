@@ -1364,6 +1364,204 @@ namespace Nordwisp
         public static extern int GetPostwellData(IntPtr record, IntPtr buffer, ref int size);
         [DllImport(Library, EntryPoint = "SetPostwellData", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int SetPostwellData(IntPtr record, IntPtr data, int length);
+        [DllImport(Library, EntryPoint = "AddFTPConnection", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int AddFTPConnection(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name);
+        [DllImport(Library, EntryPoint = "AddFTPConnectionA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int AddFTPConnectionA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string name);
+        [DllImport(Library, EntryPoint = "GetFTPConnectionCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPConnectionCount(IntPtr record);
+        [DllImport(Library, EntryPoint = "GetFTPConnectionByIndex", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPConnectionByIndex(IntPtr record, int index);
+        [DllImport(Library, EntryPoint = "GetFTPConnectionByName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPConnectionByName(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name);
+        [DllImport(Library, EntryPoint = "GetFTPConnectionByNameA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPConnectionByNameA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string name);
+        [DllImport(Library, EntryPoint = "DeleteFTPConnection", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int DeleteFTPConnection(IntPtr record, int connection);
+        [DllImport(Library, EntryPoint = "GetSelectedFTPConnection", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetSelectedFTPConnection(IntPtr record);
+        [DllImport(Library, EntryPoint = "SetSelectedFTPConnection", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetSelectedFTPConnection(IntPtr record, int connection);
+        [DllImport(Library, EntryPoint = "GetFTPConnectionName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPConnectionName(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPConnectionName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPConnectionName(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPConnectionNameA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPConnectionNameA(IntPtr record, int connection, [In, Out] byte[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPConnectionNameA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPConnectionNameA(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPAddress", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPAddress(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPAddress", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPAddress(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPPort", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPPort(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPPort", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPPort(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPUserName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPUserName(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPUserName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPUserName(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPPassword", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPPassword(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPPassword", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPPassword(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPRemoteDirectory", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPRemoteDirectory(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPRemoteDirectory", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPRemoteDirectory(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPSecurityMode", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPSecurityMode(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPSecurityMode", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPSecurityMode(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "IsFTPPassive", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPPassive(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPPassive", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPPassive(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPProxyAddress", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyAddress(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPProxyAddress", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyAddress(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPProxyPort", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyPort(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPProxyPort", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyPort(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPProxyUserName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyUserName(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPProxyUserName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyUserName(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPProxyPassword", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyPassword(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPProxyPassword", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyPassword(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPProxyType", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyType(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPProxyType", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyType(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPProxyAuthentication", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyAuthentication(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPProxyAuthentication", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyAuthentication(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPProxyDomain", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPProxyDomain(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPProxyDomain", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPProxyDomain(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetFTPTrustCertificate", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPTrustCertificate(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPTrustCertificate", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPTrustCertificate(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPTransferMethod", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPTransferMethod(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPTransferMethod", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPTransferMethod(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPExistingFilesAction", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPExistingFilesAction(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPExistingFilesAction", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPExistingFilesAction(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "IsFTPLogging", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPLogging(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPLogging", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPLogging(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "GetFTPLogFile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetFTPLogFile(IntPtr record, int connection, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetFTPLogFile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPLogFile(IntPtr record, int connection, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "IsFTPShowSuccessEnabled", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPShowSuccessEnabled(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPShowSuccess", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPShowSuccess(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "IsFTPShowErrorEnabled", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPShowErrorEnabled(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPShowError", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPShowError(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "IsFTPUploadDocumentEnabled", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPUploadDocumentEnabled(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPUploadDocument", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPUploadDocument(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "IsFTPUploadTextEnabled", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPUploadTextEnabled(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPUploadText", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPUploadText(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "IsFTPUploadOCREnabled", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int IsFTPUploadOCREnabled(IntPtr record, int connection, ref int value);
+        [DllImport(Library, EntryPoint = "SetFTPUploadOCR", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetFTPUploadOCR(IntPtr record, int connection, int value);
+        [DllImport(Library, EntryPoint = "AddTextStampPreset", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int AddTextStampPreset(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name);
+        [DllImport(Library, EntryPoint = "AddTextStampPresetA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int AddTextStampPresetA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string name);
+        [DllImport(Library, EntryPoint = "LoadTextStampPreset", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int LoadTextStampPreset(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name);
+        [DllImport(Library, EntryPoint = "LoadTextStampPresetA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int LoadTextStampPresetA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string name);
+        [DllImport(Library, EntryPoint = "DeleteTextStampPreset", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int DeleteTextStampPreset(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name);
+        [DllImport(Library, EntryPoint = "DeleteTextStampPresetA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int DeleteTextStampPresetA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string name);
+        [DllImport(Library, EntryPoint = "GetTextStampPresetCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetTextStampPresetCount(IntPtr record);
+        [DllImport(Library, EntryPoint = "GetTextStampPresetName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetTextStampPresetName(IntPtr record, int index, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "GetTextStampPresetNameA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetTextStampPresetNameA(IntPtr record, int index, [In, Out] byte[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "GetSaveAsOptionDefaultValue", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetSaveAsOptionDefaultValue(IntPtr record, int index, ref uint value);
+        [DllImport(Library, EntryPoint = "SetSaveAsOptionDefaultValue", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetSaveAsOptionDefaultValue(IntPtr record, int index, uint value);
+        [DllImport(Library, EntryPoint = "GetSaveAsOptionDefaultString", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetSaveAsOptionDefaultString(IntPtr record, int index, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetSaveAsOptionDefaultString", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetSaveAsOptionDefaultString(IntPtr record, int index, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetSaveAsOptionDefStringAtPos", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetSaveAsOptionDefStringAtPos(IntPtr record, int index, [In, Out] char[] buffer, ref int size, int position);
+        [DllImport(Library, EntryPoint = "SetSaveAsOptionDefStringAtPos", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetSaveAsOptionDefStringAtPos(IntPtr record, int index, [MarshalAs(UnmanagedType.LPWStr)] string text, int position);
+        [DllImport(Library, EntryPoint = "DeleteSaveAsDefOptions", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int DeleteSaveAsDefOptions(IntPtr record);
+        [DllImport(Library, EntryPoint = "GetBatesNumberingSetting", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetBatesNumberingSetting(IntPtr record, int format, [MarshalAs(UnmanagedType.LPWStr)] string name, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "SetBatesNumberingSetting", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetBatesNumberingSetting(IntPtr record, int format, [MarshalAs(UnmanagedType.LPWStr)] string name, [MarshalAs(UnmanagedType.LPWStr)] string text);
+        [DllImport(Library, EntryPoint = "GetRedirectedPrintersCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetRedirectedPrintersCount(IntPtr record, ref int count);
+        [DllImport(Library, EntryPoint = "SetRedirectedPrintersCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetRedirectedPrintersCount(IntPtr record, int count);
+        [DllImport(Library, EntryPoint = "GetRedirectedPrinter", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetRedirectedPrinter(IntPtr record, [In, Out] char[] buffer, ref int size, int index);
+        [DllImport(Library, EntryPoint = "SetRedirectedPrinter", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetRedirectedPrinter(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name, int index);
+        [DllImport(Library, EntryPoint = "GetPdfForceEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetPdfForceEmbedFontCount(IntPtr record, ref int count);
+        [DllImport(Library, EntryPoint = "SetPdfForceEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetPdfForceEmbedFontCount(IntPtr record, int count);
+        [DllImport(Library, EntryPoint = "GetPdfForceEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetPdfForceEmbedFont(IntPtr record, [In, Out] char[] buffer, ref int size, int index);
+        [DllImport(Library, EntryPoint = "SetPdfForceEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetPdfForceEmbedFont(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name, int index);
+        [DllImport(Library, EntryPoint = "GetPdfForbidEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetPdfForbidEmbedFontCount(IntPtr record, ref int count);
+        [DllImport(Library, EntryPoint = "SetPdfForbidEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetPdfForbidEmbedFontCount(IntPtr record, int count);
+        [DllImport(Library, EntryPoint = "GetPdfForbidEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetPdfForbidEmbedFont(IntPtr record, [In, Out] char[] buffer, ref int size, int index);
+        [DllImport(Library, EntryPoint = "SetPdfForbidEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetPdfForbidEmbedFont(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name, int index);
+        [DllImport(Library, EntryPoint = "GetHTMLForceEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetHTMLForceEmbedFontCount(IntPtr record, ref int count);
+        [DllImport(Library, EntryPoint = "SetHTMLForceEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetHTMLForceEmbedFontCount(IntPtr record, int count);
+        [DllImport(Library, EntryPoint = "GetHTMLForceEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetHTMLForceEmbedFont(IntPtr record, [In, Out] char[] buffer, ref int size, int index);
+        [DllImport(Library, EntryPoint = "SetHTMLForceEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetHTMLForceEmbedFont(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name, int index);
+        [DllImport(Library, EntryPoint = "GetHTMLForbidEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetHTMLForbidEmbedFontCount(IntPtr record, ref int count);
+        [DllImport(Library, EntryPoint = "SetHTMLForbidEmbedFontCount", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetHTMLForbidEmbedFontCount(IntPtr record, int count);
+        [DllImport(Library, EntryPoint = "GetHTMLForbidEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetHTMLForbidEmbedFont(IntPtr record, [In, Out] char[] buffer, ref int size, int index);
+        [DllImport(Library, EntryPoint = "SetHTMLForbidEmbedFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetHTMLForbidEmbedFont(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name, int index);
         [DllImport(Library, EntryPoint = "GetAppStarterExeName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int GetAppStarterExeName(IntPtr record, [In, Out] char[] buffer, ref int size);
         [DllImport(Library, EntryPoint = "GetAppStarterExeNameA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]

@@ -65,8 +65,18 @@ static class BindingTest
             Check(NativeMethods.SetHeaderFirstPageOnly(record, 1) != 0 && NativeMethods.GetHeaderFirstPageOnly(record, ref firstPage) != 0 && firstPage == 1,
                   "decorated exports: header first page only");
 
+            // Registry lists: an FTP connection and one of its values.
+            int connection = NativeMethods.AddFTPConnection(record, "Binding Upload");
+            int port = 0;
+            Check(connection > 0 && NativeMethods.GetFTPConnectionByName(record, "binding upload") == connection,
+                  "lists: add an FTP connection and find it by name in another letter case");
+            Check(NativeMethods.SetFTPPort(record, connection, 2121) != 0 && NativeMethods.GetFTPPort(record, connection, ref port) != 0 && port == 2121,
+                  "lists: a per-connection value");
+            Check(NativeMethods.DeleteFTPConnection(record, connection) != 0, "lists: delete the connection");
+
             // File-name templates.
-            Check(NativeMethods.IsCustomFilenameTemplateValid(record, "<<DOCNAME>>.<<ORIGINAL>>") != 0, "naming: a valid template");
+            Check(NativeMethods.IsCustomFilenameTemplateValid(record, "<<DOCNAME>><<NONE>>.<<ORIGINAL>>") == 0, "naming: a valid template gives 0");
+            Check(NativeMethods.IsCustomFilenameTemplateValid(record, "<<DOCNAME>>.<<ORIGINAL>>") != 0, "naming: one token pair before the dot is refused");
 
             // Papers.
             NativeMethods.DeletePaperSize(record, "Binding Label");

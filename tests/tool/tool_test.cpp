@@ -256,6 +256,13 @@ TEST(ToolTest, BarcodeVerifyAsksTheInstalledEngine) {
     EXPECT_NE(run.err.find("the barcode engine of \"Nordwisp Printer\" does not take the value"), std::string::npos)
         << run.err;
     EXPECT_EQ(Tool("barcode Missing verify 1").code, 1);
+    // Every printer of the driver loads them; a folder without them is refused.
+    run = Tool("machine init --printer Alpha --barcode-engines /nonexistent");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot install the barcode engine \"/nonexistent/NwBarcodeQR.dll\": not found (2)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Tool("barcode Alpha verify 'Alpha value'").code, 0);
     EXPECT_EQ(Tool("barcode 'Nordwisp Printer' check 1").code, 2);
 }
 

@@ -1057,6 +1057,34 @@ NW_EXPORT int NW_API SetCustomFilenameTemplateA(NordwispDEVMODE* record, const c
 /* The stored template when the method is 7, else an empty text. */
 NW_EXPORT const NWCHAR* NW_API GetCustomFilenameTemplate(const NordwispDEVMODE* record) NW_NOEXCEPT;
 
+/* ---- Barcodes ---------------------------------------------------------- */
+/* The record's barcode is sized and drawn by the engine module of its
+ * barcode type (0 QR, 1 DataMatrix, 2 PDF417, 3 one-dimensional), whose
+ * name follows the printer type. The value is the caller's text (value
+ * source 0, in the ANSI code page) or the whole value file (source 1); the
+ * value argument must not be null either way. */
+#if defined(_WIN32)
+typedef HBITMAP NW_HBITMAP;
+typedef HWND NW_HWND;
+#else
+typedef struct HBITMAP__* NW_HBITMAP;
+typedef struct HWND__* NW_HWND;
+#endif
+
+/* 1 when the engine sizes the value without error, else 0. Leaves the last
+ * error as it was. */
+NW_EXPORT int NW_API VerifyBarcodeValue(const NordwispDEVMODE* record, const NWCHAR* value) NW_NOEXCEPT;
+/* A new bitmap (the caller deletes it) of the page fitted into the
+ * width x height box, framed, with a 5-pixel shadow, and the barcode on it,
+ * black, or red when it runs off the page. Without a drawable barcode the
+ * framed page alone. Null for a null record or value or an empty box.
+ * Last error 0 (the page geometry getters run on a copy of the record).
+ * Departure: a record whose paper width or length is not positive gives
+ * null rather than a division by zero; a resolution that is not positive
+ * leaves the barcode out. */
+NW_EXPORT NW_HBITMAP NW_API DrawBarcodePreview(const NordwispDEVMODE* record, const NWCHAR* value, NW_HWND window,
+                                               int width, int height) NW_NOEXCEPT;
+
 /* ---- Loading, saving and releasing records --------------------------- */
 /* A record is one fixed global-memory block that belongs to the caller
  * until ReleaseNordwispDEVMODE. It is at least NW_DEVMODE_SIZE bytes, also

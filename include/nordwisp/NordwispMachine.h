@@ -57,6 +57,22 @@ NW_EXPORT uint32_t NordwispMachine_AddOtherPrinter(const NWCHAR* printerName, co
  * written). */
 NW_EXPORT uint32_t NordwispMachine_InstallOcrModule(const char* moduleFile) NW_NOEXCEPT;
 
+/* The printer type every printer of this driver gets (the "M" edition:
+ * 0x20 with 0x1). By the driver's naming rules it loads its barcode engines
+ * by these names, with the "pd_" entry points. */
+#define NORDWISP_MACHINE_PRINTER_TYPE 0x21
+#define NORDWISP_MACHINE_QR_ENGINE "VyMQxQR.dll"
+#define NORDWISP_MACHINE_DM_ENGINE "VyMQxDM.dll"
+#define NORDWISP_MACHINE_P417_ENGINE "VyMQxP417.dll"
+#define NORDWISP_MACHINE_1D_ENGINE "VyMQz1D.dll"
+
+/* Copies a barcode engine, moduleFile being a UTF-8 host path, into the
+ * machine's system folder under the name above for barcodeType (0 QR,
+ * 1 DataMatrix, 2 PDF417, 3 one-dimensional), replacing one there as
+ * NordwispMachine_InstallOcrModule does. Returns 0 or a Win32 error (87 for
+ * another barcode type, else as NordwispMachine_InstallOcrModule). */
+NW_EXPORT uint32_t NordwispMachine_InstallBarcodeEngine(int barcodeType, const char* moduleFile) NW_NOEXCEPT;
+
 /* Queues a job on a printer, as an application printing a document would:
  * submitted now from this computer by userName (null: the current user),
  * totalPages pages, none printed, priority 1, no status text. Its identifier
@@ -72,6 +88,16 @@ NW_EXPORT uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NW
  * (records, printer lists): the library's machine is not the caller's. */
 NW_EXPORT void NordwispMachine_FreeBlock(void* block) NW_NOEXCEPT;
 NW_EXPORT size_t NordwispMachine_BlockSize(const void* block) NW_NOEXCEPT;
+
+/* Reads a bitmap the library handed out (DrawBarcodePreview) as rows from
+ * the top, 3 bytes a pixel in the order red, green, blue, into pixels (size
+ * bytes); its width and height go to *width and *height when not null.
+ * Returns the bytes the pixels take (nothing is copied when that is more
+ * than size), 0 for what is no bitmap. */
+NW_EXPORT size_t NordwispMachine_ReadBitmap(NW_HBITMAP bitmap, uint8_t* pixels, size_t size, int32_t* width,
+                                            int32_t* height) NW_NOEXCEPT;
+/* Deletes such a bitmap; 1 on success, 0 for what is no bitmap. */
+NW_EXPORT int NordwispMachine_DeleteBitmap(NW_HBITMAP bitmap) NW_NOEXCEPT;
 
 /* What NordwispMachine_SetMergeHook calls. */
 typedef void (*NordwispMergeHook)(const NWCHAR* printerName, void* devmode, size_t size, void* context);

@@ -4,10 +4,12 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "exports/export_definitions.h"
 #include "frame/export_frame.h"
 #include "nordwisp/NordwispMachine.h"
+#include "platform/handles.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/provisioning.h"
 #include "platform/hosted/spooler.h"
@@ -47,6 +49,13 @@ uint32_t InstallOcr(const char* moduleFile) noexcept {
                                  [&] { return nw::hosted::InstallOcrModule(std::filesystem::path(moduleFile)); });
 }
 
+uint32_t InstallEngine(int barcodeType, const char* moduleFile) noexcept {
+    if (moduleFile == nullptr) return ERROR_FILE_NOT_FOUND;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
+        return nw::hosted::InstallBarcodeEngine(barcodeType, std::filesystem::path(moduleFile));
+    });
+}
+
 uint32_t QueueJob(const NWCHAR* printerName, const NWCHAR* documentName, const NWCHAR* userName, uint32_t totalPages,
                   uint32_t* jobId) noexcept {
     if (printerName == nullptr) return ERROR_INVALID_PRINTER_NAME;
@@ -56,6 +65,30 @@ uint32_t QueueJob(const NWCHAR* printerName, const NWCHAR* documentName, const N
         const DWORD error = nw::hosted::SubmitJob(printerName, documentName, TextOrEmpty(userName), totalPages, &id);
         if (error == ERROR_SUCCESS && jobId != nullptr) *jobId = id;
         return error;
+    });
+}
+
+size_t ReadBitmap(NW_HBITMAP handle, uint8_t* pixels, size_t size, int32_t* width, int32_t* height) noexcept {
+    return nw::Guarded<size_t>(0, [&]() -> size_t {
+        const auto bitmap = reinterpret_cast<HBITMAP>(handle);
+        BITMAP shape{};
+        if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof shape, &shape) != sizeof shape) return 0;
+        if (width) *width = shape.bmWidth;
+        if (height) *height = shape.bmHeight;
+        const auto w = static_cast<size_t>(shape.bmWidth);
+        const auto h = static_cast<size_t>(shape.bmHeight);
+        const size_t needed = w * h * 3;
+        if (pixels == nullptr || needed > size) return needed;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), shape.bmWidth, -shape.bmHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        const size_t stride = (w * 3 + 3) / 4 * 4;
+        std::vector<uint8_t> rows(stride * h);
+        const nw::MemoryDc dc(::CreateCompatibleDC(nullptr));
+        if (::GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(h), rows.data(), &info, DIB_RGB_COLORS) == 0) return 0;
+        for (size_t y = 0; y < h; ++y)
+            for (size_t x = 0; x < w; ++x)
+                for (size_t c = 0; c < 3; ++c) pixels[(y * w + x) * 3 + c] = rows[y * stride + x * 3 + 2 - c];
+        return needed;
     });
 }
 

@@ -68,12 +68,23 @@ struct PrinterTraits {
     static void Close(HANDLE printer) { ::ClosePrinter(printer); }
 };
 
+struct MemoryDcTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC dc) { ::DeleteDC(dc); }
+};
+struct GdiObjectTraits {
+    static HGDIOBJ Invalid() { return nullptr; }
+    static void Close(HGDIOBJ object) { ::DeleteObject(object); }
+};
+
 using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using PrinterHandle = UniqueHandle<HANDLE, PrinterTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileTraits>;
+using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+using GdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 
 // A module's function looked up by name, as its own type; null when the
 // module or the function is missing.

@@ -32,6 +32,7 @@ typedef BOOL(WINAPI* ProcessIdToSessionIdFn)(DWORD processId, DWORD* sessionId);
 #include "platform/hosted/win32_registry.h"
 #include "platform/hosted/win32_profile.h"
 #include "platform/hosted/win32_spool.h"
+#include "platform/hosted/win32_gdi.h"
 
 #endif
 

@@ -2,6 +2,7 @@
 // text and JSON it prints.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <png.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "nordwisp/NordwispMachine.h"
 
@@ -246,3 +248,82 @@ TEST(ToolTest, OcrLanguagesFromTheInstalledReferenceModule) {
 #endif
 
 }  // namespace
+
+#if defined(NW_TOOL_BARCODE_ENGINES)
+// A PNG's size and whether the page inside its frame (the shadow's 5
+// pixels off) has black pixels, as the barcode is drawn.
+struct Png {
+    png_uint_32 width = 0, height = 0;
+    bool black = false;
+};
+
+Png ReadPng(const std::string& path) {
+    Png result;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return result;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return result;
+    result.width = image.width;
+    result.height = image.height;
+    for (png_uint_32 y = 1; y + 7 <= image.height; ++y)
+        for (png_uint_32 x = 1; x + 7 <= image.width; ++x) {
+            const png_byte* p = &rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+            result.black = result.black || (p[0] == 0 && p[1] == 0 && p[2] == 0);
+        }
+    return result;
+}
+
+// The demo printer turned to EAN-13, which takes digits only.
+void UseEan13() {
+    NordwispDEVMODE* record = LoadNordwispDEVMODE(u"Nordwisp Printer");
+    ASSERT_NE(record, nullptr);
+    SetBarcodeType(record, 3);
+    Set1DBarcodeSubtype(record, 3);
+    EXPECT_EQ(SaveNordwispDEVMODE(u"Nordwisp Printer", record), 1);
+    ReleaseNordwispDEVMODE(record);
+}
+
+TEST(ToolTest, BarcodeVerifyAsksTheInstalledEngine) {
+    // The demo machine comes with the engines its printer type loads.
+    ToolRun run = Tool("barcode 'Nordwisp Printer' verify 'https://example.org/?q=1'");
+    EXPECT_EQ(run.code, 0) << run.err;
+    UseEan13();
+    EXPECT_EQ(Tool("barcode 'Nordwisp Printer' verify 590123412345").code, 0);
+    run = Tool("barcode 'Nordwisp Printer' verify ABC");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("the barcode engine of \"Nordwisp Printer\" does not take the value"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(Tool("barcode Missing verify 1").code, 1);
+    // Every printer of the driver loads them; a folder without them is refused.
+    run = Tool("machine init --printer Alpha --barcode-engines /nonexistent");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot install the barcode engine \"/nonexistent/NwBarcodeQR.dll\": not found (2)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Tool("barcode Alpha verify 'Alpha value'").code, 0);
+    EXPECT_EQ(Tool("barcode 'Nordwisp Printer' check 1").code, 2);
+}
+
+TEST(ToolTest, BarcodePreviewWritesThePageAsPng) {
+    const std::string file = (std::filesystem::path(std::getenv("NORDWISP_MACHINE")) / "preview.png").string();
+    ToolRun run = Tool("barcode 'Nordwisp Printer' preview 'Preview value' --size 600x800 -o '" + file + "'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    // Letter in a 600 x 800 box: 600 wide, 776 high, and the shadow.
+    Png png = ReadPng(file);
+    EXPECT_EQ(png.width, 605u);
+    EXPECT_EQ(png.height, 781u);
+    EXPECT_TRUE(png.black);
+    // A value the engine refuses leaves the framed page without a barcode.
+    UseEan13();
+    ASSERT_EQ(Tool("barcode 'Nordwisp Printer' preview ABC --size 200x200 -o '" + file + "'").code, 0);
+    png = ReadPng(file);
+    EXPECT_EQ(png.width, 160u);
+    EXPECT_FALSE(png.black);
+    for (const char* size : {"0x10", "10", "axb", "10x10x"})
+        EXPECT_EQ(Tool(std::string("barcode 'Nordwisp Printer' preview 1 -o x.png --size ") + size).code, 2) << size;
+    EXPECT_EQ(Tool("barcode 'Nordwisp Printer' preview 1 --size 10x10").code, 2);
+    EXPECT_EQ(Tool("barcode 'Nordwisp Printer' preview 1 --size 10x10 -o /nonexistent/dir/p.png").code, 1);
+}
+#endif

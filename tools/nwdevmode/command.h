@@ -43,6 +43,12 @@ RecordPtr LoadRecord(const std::string& printer);
 // The OCR module "machine init" installs when none is named: the one built
 // with the tool, or empty when it was built without it.
 std::string BuiltOcrModule();
+// The folder of the barcode engines "machine init" installs: the build
+// tree's, else the one installed with the tool, else empty.
+std::string BuiltEngineFolder();
+// Installs the engines of a folder under the names printers of this driver
+// load them by (their printer type's); fails the command on any error.
+void InstallBarcodeEngines(const std::string& folder);
 // Installs an OCR module on the hosted machine and names it in each
 // printer's "NwOCR.Dll" path; fails the command on any error.
 void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers);

@@ -1,5 +1,6 @@
-// nwdevmode machine init [--printer NAME]... [--ocr-module FILE] : prepares
-// the hosted machine with printers of this driver and the OCR module.
+// nwdevmode machine init [--printer NAME]... [--ocr-module FILE]
+// [--barcode-engines DIR] : prepares the hosted machine with printers of this
+// driver, the OCR module and the barcode engines.
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -17,7 +18,11 @@ struct InitOptions {
     std::vector<std::string> printers;
     std::string port;
     std::string ocrModule = BuiltOcrModule();
+    std::string engineFolder = BuiltEngineFolder();
 };
+
+// The reference engines' files, by barcode type.
+constexpr const char* kEngineFiles[] = {"NwBarcodeQR.dll", "NwBarcodeDM.dll", "NwBarcodeP417.dll", "NwBarcode1D.dll"};
 
 std::string MachineRoot() {
     const std::uint32_t needed = NordwispMachine_GetRoot(nullptr, 0);
@@ -43,6 +48,11 @@ void RunInit(const InitOptions& options) {
             std::cout << "Added printer \"" << printer << "\"\n";
         }
     }
+    if (!options.engineFolder.empty()) {
+        InstallBarcodeEngines(options.engineFolder);
+        std::cout << "Installed the barcode engines " NORDWISP_MACHINE_QR_ENGINE ", " NORDWISP_MACHINE_DM_ENGINE
+                     ", " NORDWISP_MACHINE_P417_ENGINE " and " NORDWISP_MACHINE_1D_ENGINE "\n";
+    }
     if (options.ocrModule.empty()) return;
     InstallOcrModule(options.ocrModule, printers);
     std::cout << "Installed the OCR module as " NORDWISP_MACHINE_OCR_MODULE "\n";
@@ -50,17 +60,41 @@ void RunInit(const InitOptions& options) {
 
 }  // namespace
 
+// The folder of the build tree when the module is there, else the one
+// installed beside the tool; empty when neither holds it.
+std::filesystem::path FindModuleFolder(const std::filesystem::path& built, const std::filesystem::path& file) {
+    std::error_code error;
+    std::filesystem::path folders[] = {built, {}};
+    const std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) folders[1] = (tool.parent_path() / NW_TOOL_TO_MODULES).lexically_normal();
+    for (const std::filesystem::path& folder : folders)
+        if (!folder.empty() && std::filesystem::is_regular_file(folder / file, error)) return folder;
+    return {};
+}
+
 std::string BuiltOcrModule() {
 #if defined(NW_OCR_MODULE_FILE)
-    std::error_code error;
-    if (std::filesystem::exists(NW_OCR_MODULE_FILE, error)) return NW_OCR_MODULE_FILE;
-    // Installed: the build tree is gone, the module sits beside the tool's tree.
-    const std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    const std::filesystem::path installed = tool.parent_path() / NW_TOOL_TO_MODULES / "NwOCR.dll";
-    if (std::filesystem::exists(installed, error)) return installed.lexically_normal().string();
+    const std::filesystem::path built = NW_OCR_MODULE_FILE;
+    const std::filesystem::path folder = FindModuleFolder(built.parent_path(), built.filename());
+    if (!folder.empty()) return (folder / built.filename()).string();
 #endif
     return {};
+}
+
+std::string BuiltEngineFolder() {
+#if defined(NW_BARCODE_ENGINE_DIR)
+    return FindModuleFolder(NW_BARCODE_ENGINE_DIR, kEngineFiles[0]).string();
+#else
+    return {};
+#endif
+}
+
+void InstallBarcodeEngines(const std::string& folder) {
+    for (int type = 0; type < 4; ++type) {
+        const std::string file = (std::filesystem::path(folder) / kEngineFiles[type]).string();
+        if (const std::uint32_t error = NordwispMachine_InstallBarcodeEngine(type, file.c_str()); error != 0)
+            Fail("cannot install the barcode engine \"" + file + "\": " + DescribeError(error));
+    }
 }
 
 void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers) {
@@ -86,6 +120,8 @@ void SetupMachine(CLI::App& app) {
     init->add_option("--port", options->port, "Port of the new printers (default NORDWISP:)");
     init->add_option("--ocr-module", options->ocrModule,
                      "OCR module to install and name in the printers' settings (default: the one built with the tool)");
+    init->add_option("--barcode-engines", options->engineFolder,
+                     "Folder of the barcode engines to install (default: the ones built with the tool)");
     init->callback([options] { RunInit(*options); });
 }
 

@@ -27,9 +27,10 @@ void ProvisionDemoMachine(int argc, char** argv) {
     }
     std::cerr << "nwdevmode: new machine: added the demo printer \"" NORDWISP_MACHINE_DEMO_PRINTER "\"\n";
     const std::string ocrModule = nwtool::BuiltOcrModule();
-    if (ocrModule.empty()) return;
+    const std::string engineFolder = nwtool::BuiltEngineFolder();
     try {
-        nwtool::InstallOcrModule(ocrModule, {NORDWISP_MACHINE_DEMO_PRINTER});
+        if (!engineFolder.empty()) nwtool::InstallBarcodeEngines(engineFolder);
+        if (!ocrModule.empty()) nwtool::InstallOcrModule(ocrModule, {NORDWISP_MACHINE_DEMO_PRINTER});
     } catch (const CLI::RuntimeError& e) {
         std::cerr << "nwdevmode: " << e.what() << "\n";
     }

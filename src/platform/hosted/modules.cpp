@@ -18,6 +18,7 @@
 #include "platform/hosted/host_path.h"
 #include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/kernel_objects.h"
+#include "platform/hosted/module_imports.h"
 #include "platform/win32api.h"
 
 namespace nw::hosted {
@@ -111,6 +112,11 @@ FARPROC Proc(F* function) {
 
 const PseudoExport kKernel32Exports[] = {
     {"GetCurrentPackageFullName", Proc(&HostedGetCurrentPackageFullName)},
+    {"GlobalAlloc", Proc(&::GlobalAlloc)},
+    {"GlobalFree", Proc(&::GlobalFree)},
+    {"GlobalLock", Proc(&::GlobalLock)},
+    {"GlobalSize", Proc(&::GlobalSize)},
+    {"GlobalUnlock", Proc(&::GlobalUnlock)},
     {"IsWow64Process2", Proc(&HostedIsWow64Process2)},
     {"ProcessIdToSessionId", Proc(&::ProcessIdToSessionId)},
 };
@@ -206,6 +212,27 @@ std::u16string DriverFolder() {
                               : u"C:\\windows\\system32\\spool\\drivers\\W32X86\\3\\";
 }
 
+FARPROC PseudoExportOf(const PseudoModule& module, const char* name) {
+    for (std::size_t i = 0; i < module.count; ++i)
+        if (std::strcmp(module.exports[i].name, name) == 0) return module.exports[i].proc;
+    return nullptr;
+}
+
+// Binds the module's import table (module_imports.h); false when one of
+// its imports does not exist.
+bool BindImports(void* handle) {
+    auto* imports = static_cast<NwHostedImport*>(::dlsym(handle, NW_HOSTED_IMPORTS_SYMBOL));
+    for (; imports != nullptr && imports->module != nullptr; ++imports) {
+        const PseudoModule* from = nullptr;
+        for (const auto& module : kPseudoModules)
+            if (EqualNoCase(module.name, FromUtf8(imports->module))) from = &module;
+        const FARPROC proc = from != nullptr && imports->name != nullptr ? PseudoExportOf(*from, imports->name) : nullptr;
+        if (proc == nullptr || imports->slot == nullptr) return false;
+        *imports->slot = reinterpret_cast<NwHostedProc>(proc);
+    }
+    return true;
+}
+
 bool RegularFile(const std::filesystem::path& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -233,11 +260,20 @@ HMODULE Load(std::u16string_view given) {
             SetLastError(ERROR_BAD_EXE_FORMAT);
             return nullptr;
         }
+        if (!BindImports(handle)) {
+            ::dlclose(handle);
+            SetLastError(ERROR_PROC_NOT_FOUND);
+            return nullptr;
+        }
         return Register(handle, FromUtf8(path.filename().native()));
     }
     if (!hasFolder) {
-        if (void* handle = ::dlopen(ToUtf8(file).c_str(), RTLD_NOW | RTLD_LOCAL))
-            return Register(handle, file);
+        if (void* handle = ::dlopen(ToUtf8(file).c_str(), RTLD_NOW | RTLD_LOCAL)) {
+            if (BindImports(handle)) return Register(handle, file);
+            ::dlclose(handle);
+            SetLastError(ERROR_PROC_NOT_FOUND);
+            return nullptr;
+        }
     }
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
@@ -292,8 +328,7 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR procName) {
         return nullptr;
     }
     if (const auto* pseudo = PseudoByHandle(module)) {
-        for (std::size_t i = 0; i < pseudo->count; ++i)
-            if (std::strcmp(pseudo->exports[i].name, procName) == 0) return pseudo->exports[i].proc;
+        if (const FARPROC proc = PseudoExportOf(*pseudo, procName)) return proc;
         SetLastError(ERROR_PROC_NOT_FOUND);
         return nullptr;
     }

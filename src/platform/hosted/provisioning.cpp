@@ -84,7 +84,7 @@ constexpr NumberDefault kPrivateDefaults[] = {
     NW_PRIVATE(WatermarkBrightnessPortrait, 40),
     NW_PRIVATE(AnnotationFlags, 0x108F408),
     NW_PRIVATE(PDFCompressionFlags, 512),
-    NW_PRIVATE(PrinterType, 1),
+    NW_PRIVATE(PrinterType, NORDWISP_MACHINE_PRINTER_TYPE),
     NW_PRIVATE(OneDBarcodeSubtype, 2),
     NW_PRIVATE(OneDMinimalBarWidth, 4),
     NW_PRIVATE(OneDMinimalSpaceWidth, 4),
@@ -363,25 +363,43 @@ DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver
     return AddPrinterKey(name, driver, port.empty() ? kOtherDefaultPort : port, record);
 }
 
-DWORD InstallOcrModule(const std::filesystem::path& moduleFile) {
+namespace {
+
+// Copied beside and renamed over: a process that has the old module loaded
+// keeps its mapping intact.
+DWORD InstallModuleFile(const std::filesystem::path& moduleFile, std::u16string_view target) {
     if (!CurrentIdentity().administrator) return ERROR_ACCESS_DENIED;
     std::error_code error;
     if (!std::filesystem::is_regular_file(moduleFile, error)) return ERROR_FILE_NOT_FOUND;
-    const std::filesystem::path target = HostPath(u"" NORDWISP_MACHINE_OCR_MODULE);
-    std::filesystem::create_directories(target.parent_path(), error);
+    const std::filesystem::path host = HostPath(target);
+    std::filesystem::create_directories(host.parent_path(), error);
     if (error) return ERROR_PATH_NOT_FOUND;
-    // Copied beside and renamed over: a process that has the old module
-    // loaded keeps its mapping intact.
-    std::filesystem::path copy = target;
+    std::filesystem::path copy = host;
     copy += ".new";
     std::filesystem::copy_file(moduleFile, copy, std::filesystem::copy_options::overwrite_existing, error);
-    if (!error) std::filesystem::rename(copy, target, error);
+    if (!error) std::filesystem::rename(copy, host, error);
     if (error) {
         std::error_code ignored;
         std::filesystem::remove(copy, ignored);
         return ERROR_WRITE_FAULT;
     }
     return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+DWORD InstallOcrModule(const std::filesystem::path& moduleFile) {
+    return InstallModuleFile(moduleFile, u"" NORDWISP_MACHINE_OCR_MODULE);
+}
+
+DWORD InstallBarcodeEngine(int barcodeType, const std::filesystem::path& moduleFile) {
+    // The names a printer of type NORDWISP_MACHINE_PRINTER_TYPE loads, by
+    // barcode type, from the system folder where LoadLibraryW looks first.
+    static constexpr const char16_t* kEngines[] = {
+        u"C:\\windows\\system32\\" NORDWISP_MACHINE_QR_ENGINE, u"C:\\windows\\system32\\" NORDWISP_MACHINE_DM_ENGINE,
+        u"C:\\windows\\system32\\" NORDWISP_MACHINE_P417_ENGINE, u"C:\\windows\\system32\\" NORDWISP_MACHINE_1D_ENGINE};
+    if (barcodeType < 0 || barcodeType >= static_cast<int>(std::size(kEngines))) return ERROR_INVALID_PARAMETER;
+    return InstallModuleFile(moduleFile, kEngines[barcodeType]);
 }
 
 DWORD SubmitJob(std::u16string_view printer, std::u16string_view document, std::u16string_view user,

@@ -34,6 +34,9 @@ DWORD ProvisionOtherPrinter(std::u16string_view name, std::u16string_view driver
 // Copies an OCR module (a host file) to NORDWISP_MACHINE_OCR_MODULE of the
 // machine; 0 or a Win32 error.
 DWORD InstallOcrModule(const std::filesystem::path& moduleFile);
+// Copies a barcode engine where printers of this driver load the engine of
+// barcodeType (0 QR, 1 DataMatrix, 2 PDF417, 3 one-dimensional).
+DWORD InstallBarcodeEngine(int barcodeType, const std::filesystem::path& moduleFile);
 
 // Queues a job on a printer as an application printing a document would:
 // submitted now by user (empty: the current user), "RAW" data, priority 1,

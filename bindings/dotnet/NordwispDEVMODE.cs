@@ -1146,6 +1146,10 @@ namespace Nordwisp
         public static extern int SetAnnotationSeparator(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string text);
         [DllImport(Library, EntryPoint = "SetAnnotationSeparatorA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int SetAnnotationSeparatorA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string text);
+        [DllImport(Library, EntryPoint = "VerifyBarcodeValue", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int VerifyBarcodeValue(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string value);
+        [DllImport(Library, EntryPoint = "DrawBarcodePreview", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern IntPtr DrawBarcodePreview(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string value, IntPtr window, int width, int height);
         [DllImport(Library, EntryPoint = "Nordwisp_GetLastError", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern uint Nordwisp_GetLastError();
         [DllImport(Library, EntryPoint = "GetNumberOfJobs", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
@@ -3294,12 +3298,18 @@ namespace Nordwisp
         public static extern uint NordwispMachine_AddOtherPrinter([MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string driverName, [MarshalAs(UnmanagedType.LPWStr)] string portName, int nordwispRecord);
         [DllImport(Library, EntryPoint = "NordwispMachine_InstallOcrModule", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern uint NordwispMachine_InstallOcrModule([MarshalAs(UnmanagedType.LPStr)] string moduleFile);
+        [DllImport(Library, EntryPoint = "NordwispMachine_InstallBarcodeEngine", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_InstallBarcodeEngine(int barcodeType, [MarshalAs(UnmanagedType.LPStr)] string moduleFile);
         [DllImport(Library, EntryPoint = "NordwispMachine_SubmitJob", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern uint NordwispMachine_SubmitJob([MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string documentName, [MarshalAs(UnmanagedType.LPWStr)] string userName, uint totalPages, ref uint jobId);
         [DllImport(Library, EntryPoint = "NordwispMachine_FreeBlock", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern void NordwispMachine_FreeBlock(IntPtr block);
         [DllImport(Library, EntryPoint = "NordwispMachine_BlockSize", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern UIntPtr NordwispMachine_BlockSize(IntPtr block);
+        [DllImport(Library, EntryPoint = "NordwispMachine_ReadBitmap", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern UIntPtr NordwispMachine_ReadBitmap(IntPtr bitmap, [In, Out] byte[] pixels, UIntPtr size, ref int width, ref int height);
+        [DllImport(Library, EntryPoint = "NordwispMachine_DeleteBitmap", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern int NordwispMachine_DeleteBitmap(IntPtr bitmap);
         [DllImport(Library, EntryPoint = "NordwispMachine_SetMergeHook", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern void NordwispMachine_SetMergeHook(NordwispMergeHook hook, IntPtr context);
     }

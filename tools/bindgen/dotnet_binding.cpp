@@ -107,6 +107,10 @@ const std::map<std::string, std::string>& ParameterTypes() {
         {"NW_LOGFONTW*", "ref NW_LOGFONTW"},
         {"JobInfoRecord*", "[In, Out] byte[]"},
         {"NordwispMergeHook", "NordwispMergeHook"},
+        {"NW_HWND", "IntPtr"},
+        {"NW_HBITMAP", "IntPtr"},
+        {"uint8_t*", "[In, Out] byte[]"},
+        {"int32_t*", "ref int"},
     };
     return types;
 }
@@ -123,6 +127,7 @@ const std::map<std::string, std::string>& ResultTypes() {
         {"const NWCHAR*", "IntPtr"},
         {"NWCHAR*", "IntPtr"},
         {"char*", "IntPtr"},
+        {"NW_HBITMAP", "IntPtr"},
     };
     return types;
 }

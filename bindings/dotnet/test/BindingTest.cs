@@ -74,6 +74,22 @@ static class BindingTest
                   "lists: a per-connection value");
             Check(NativeMethods.DeleteFTPConnection(record, connection) != 0, "lists: delete the connection");
 
+            // Barcodes: the reference QR engine sizes and draws a value.
+            string engines = Environment.GetEnvironmentVariable("NW_BARCODE_ENGINES");
+            if (!string.IsNullOrEmpty(engines))
+            {
+                Check(NordwispMachine.NordwispMachine_InstallBarcodeEngine(0, engines + "/NwBarcodeQR.dll") == 0, "machine: install the QR engine");
+                Check(NativeMethods.SetBarcodeType(record, 0) != 0 && NativeMethods.VerifyBarcodeValue(record, "HELLO") == 1,
+                      "barcodes: the QR engine takes a value");
+                IntPtr bitmap = NativeMethods.DrawBarcodePreview(record, "HELLO", IntPtr.Zero, 300, 400);
+                int pixelsWide = 0, pixelsHigh = 0;
+                UIntPtr bytes = NordwispMachine.NordwispMachine_ReadBitmap(bitmap, null, UIntPtr.Zero, ref pixelsWide, ref pixelsHigh);
+                Check(bitmap != IntPtr.Zero && pixelsWide > 0 && pixelsWide <= 305 && pixelsHigh > 0 && pixelsHigh <= 405 &&
+                      bytes.ToUInt64() == (ulong)(pixelsWide * pixelsHigh * 3),
+                      "barcodes: a preview bitmap fitted into its box");
+                Check(NordwispMachine.NordwispMachine_DeleteBitmap(bitmap) == 1, "barcodes: the preview is deleted");
+            }
+
             // File-name templates.
             Check(NativeMethods.IsCustomFilenameTemplateValid(record, "<<DOCNAME>><<NONE>>.<<ORIGINAL>>") == 0, "naming: a valid template gives 0");
             Check(NativeMethods.IsCustomFilenameTemplateValid(record, "<<DOCNAME>>.<<ORIGINAL>>") != 0, "naming: one token pair before the dot is refused");

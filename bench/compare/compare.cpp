@@ -18,18 +18,18 @@ namespace {
 // through which the scenario reads and writes it.
 struct NumberSetting {
     int (*get)(NordwispDEVMODE*);
-    int (*set)(NordwispDEVMODE*, int);
+    int(NW_API* set)(NordwispDEVMODE*, int);
 };
 
-template <int (*Get)(const NordwispDEVMODE*)>
+template <int(NW_API* Get)(const NordwispDEVMODE*)>
 int ReadValue(NordwispDEVMODE* record) { return Get(record); }
-template <int (*Get)(const NordwispDEVMODE*, int*)>
+template <int(NW_API* Get)(const NordwispDEVMODE*, int*)>
 int ReadOut(NordwispDEVMODE* record) {
     int value = 0;
     Get(record, &value);
     return value;
 }
-template <int (*Get)(NordwispDEVMODE*, int*)>
+template <int(NW_API* Get)(NordwispDEVMODE*, int*)>
 int ReadOutDecorated(NordwispDEVMODE* record) {
     int value = 0;
     Get(record, &value);
@@ -37,8 +37,8 @@ int ReadOutDecorated(NordwispDEVMODE* record) {
 }
 
 struct TextSetting {
-    int (*get)(const NordwispDEVMODE*, NWCHAR*, int*);
-    int (*set)(NordwispDEVMODE*, const NWCHAR*);
+    int(NW_API* get)(const NordwispDEVMODE*, NWCHAR*, int*);
+    int(NW_API* set)(NordwispDEVMODE*, const NWCHAR*);
 };
 
 #define NW_EXPORT_NAME(name)

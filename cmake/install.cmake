@@ -14,23 +14,6 @@ install(TARGETS NordwispDEVMODE EXPORT NordwispDEVMODETargets
 install(FILES ${PROJECT_SOURCE_DIR}/include/nordwisp/NordwispDEVMODE.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nordwisp)
 if(WIN32)
-  # The .lib for other toolchains, from the same export list as the DLL.
-  find_program(NW_DLLTOOL NAMES ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32-dlltool REQUIRED)
-  find_program(NW_NM NAMES ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32-nm REQUIRED)
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(NW_DLLTOOL_MACHINE i386)
-  else()
-    set(NW_DLLTOOL_MACHINE i386:x86-64)
-  endif()
-  set(NW_IMPORT_LIB ${CMAKE_BINARY_DIR}/dist-lib/NordwispDEVMODE.lib)
-  add_custom_command(OUTPUT ${NW_IMPORT_LIB}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist-lib
-    COMMAND ${CMAKE_COMMAND} -DNM=${NW_NM} -DDLLTOOL=${NW_DLLTOOL} -DMACHINE=${NW_DLLTOOL_MACHINE}
-            -DDEF=${NW_EXPORT_LISTS}/NordwispDEVMODE.def -DOUTPUT=${NW_IMPORT_LIB}
-            "-DOBJECTS=$<TARGET_OBJECTS:NordwispDEVMODE>" -P ${PROJECT_SOURCE_DIR}/cmake/import_library.cmake
-    DEPENDS NordwispDEVMODE ${NW_EXPORT_LISTS}/NordwispDEVMODE.def ${PROJECT_SOURCE_DIR}/cmake/import_library.cmake
-    VERBATIM COMMAND_EXPAND_LISTS)
-  add_custom_target(nw_import_lib ALL DEPENDS ${NW_IMPORT_LIB})
   install(FILES ${NW_IMPORT_LIB} DESTINATION ${CMAKE_INSTALL_LIBDIR})
   install(FILES ${NW_EXPORT_LISTS}/NordwispDEVMODE.def DESTINATION ${CMAKE_INSTALL_LIBDIR})
 else()

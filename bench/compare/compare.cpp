@@ -46,7 +46,12 @@ struct TextSetting {
 #define NW_DECORATED_SETTER(name)
 #define NW_VALUE(name, row) {&ReadValue<&Get##name>, &Set##name},
 #define NW_OUT(name, row) {&ReadOut<&Get##name>, &Set##name},
+#if defined(_WIN32)
+// Windows knows these under the C++ compiler's decorated names only.
+#define NW_OUT_DECORATED(name, row)
+#else
 #define NW_OUT_DECORATED(name, row) {&ReadOutDecorated<&Get##name>, &Set##name},
+#endif
 #define NW_REGISTRY_SWITCH(isName, setName, row) {&ReadValue<&isName>, &setName},
 #define NW_TEXT(name, row)
 #define NW_TEXT_CHARS(name, row)

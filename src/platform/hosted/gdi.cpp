@@ -136,7 +136,6 @@ int PaintWithBrush(HDC dc, const RECT* rect, HBRUSH brush, Paint paint) {
     }
     const auto guard = LockGdi();
     DrawingTarget target;
-    Color color;
     Object* object = TheGdi().Find(brush);
     if (!TargetOf(dc, target) || object == nullptr || !std::holds_alternative<Brush>(object->body)) {
         SetLastError(ERROR_INVALID_HANDLE);

@@ -3,7 +3,9 @@
 // subkey on first use, volatile in a packaged process.
 #include "settings/registry_primitives.h"
 
+#include <cstring>
 #include <new>
+#include <vector>
 
 #include "platform/handles.h"
 #include "settings/key_path.h"
@@ -64,18 +66,28 @@ int ReadPrinterValue(const NordwispDEVMODE* record, const WCHAR* base, const WCH
     return Safely([&] {
         RegistryKey key;
         if (!OpenPrinterKey(HKEY_CURRENT_USER, record, base, subKeyTemplate, KEY_QUERY_VALUE, key)) return 0;
+        DWORD type = REG_NONE;
         DWORD needed = 0;
-        if (::RegQueryValueExW(key.get(), valueName, nullptr, nullptr, nullptr, &needed) != ERROR_SUCCESS) return 0;
-        if (needed > *size || (*size != 0 && buffer == nullptr)) {
-            *size = needed;
+        if (::RegQueryValueExW(key.get(), valueName, nullptr, &type, nullptr, &needed) != ERROR_SUCCESS) return 0;
+        // Texts are counted without a stored terminator: Windows keeps one
+        // when the writer's text was terminated, whatever the count said.
+        std::vector<BYTE> bytes(needed);
+        if (needed != 0 &&
+            ::RegQueryValueExW(key.get(), valueName, nullptr, &type, bytes.data(), &needed) != ERROR_SUCCESS)
+            return 0;
+        bytes.resize(needed);
+        if (type == REG_SZ && bytes.size() >= 2 && (bytes[bytes.size() - 2] | bytes.back()) == 0)
+            bytes.resize(bytes.size() - 2);
+        // Otherwise the type is not examined: a caller asking for text of a
+        // DWORD value gets its bytes.
+        const DWORD length = static_cast<DWORD>(bytes.size());
+        if (length > *size || (*size != 0 && buffer == nullptr)) {
+            *size = length;
             return 0;
         }
-        // The type is not examined: a caller asking for text of a DWORD
-        // value gets its bytes.
-        return ::RegQueryValueExW(key.get(), valueName, nullptr, nullptr, static_cast<BYTE*>(buffer), size) ==
-                       ERROR_SUCCESS
-                   ? 1
-                   : 0;
+        if (length != 0) std::memcpy(buffer, bytes.data(), length);
+        *size = length;
+        return 1;
     });
 }
 

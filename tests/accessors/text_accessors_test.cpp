@@ -5,40 +5,40 @@
 namespace nw::test {
 namespace {
 
-using WideText = std::u16string;
+using WideText = WString;
 
 TEST(TextAccessors, StoredSettersKeepTheOldTextWhenTheNewOneDoesNotFit) {
     NordwispDEVMODE record = MakeRecord();
-    ASSERT_EQ(SetFileExtension(u"tiff", &record), 1);
-    EXPECT_EQ(TextAt(record, 1842, 5), u"tiff");
-    EXPECT_EQ(SetFileExtension(u"jpeg2", &record), 1);
-    EXPECT_EQ(TextAt(record, 1842, 5), u"tiff");
-    EXPECT_EQ(WideText(GetFileExtension(&record)), u"tiff");
+    ASSERT_EQ(SetFileExtension(W("tiff"), &record), 1);
+    EXPECT_EQ(TextAt(record, 1842, 5), W("tiff"));
+    EXPECT_EQ(SetFileExtension(W("jpeg2"), &record), 1);
+    EXPECT_EQ(TextAt(record, 1842, 5), W("tiff"));
+    EXPECT_EQ(WideText(GetFileExtension(&record)), W("tiff"));
 
-    ASSERT_EQ(SetFileNamePrefix(u"abcdefgh", &record), 1);
-    EXPECT_EQ(TextAt(record, 1824, 9), u"abcdefgh");
-    ASSERT_EQ(SetFileNamePrefix(u"ab", &record), 1);
-    EXPECT_EQ(WideText(GetFileNamePrefix(&record)), u"ab");
+    ASSERT_EQ(SetFileNamePrefix(W("abcdefgh"), &record), 1);
+    EXPECT_EQ(TextAt(record, 1824, 9), W("abcdefgh"));
+    ASSERT_EQ(SetFileNamePrefix(W("ab"), &record), 1);
+    EXPECT_EQ(WideText(GetFileNamePrefix(&record)), W("ab"));
 
-    const WideText longest = WideText(259, u'd');
+    const WideText longest = WideText(259, W('d'));
     ASSERT_EQ(SetOutputDirectory(longest.c_str(), &record), 1);
     EXPECT_EQ(TextAt(record, 784, 260), longest);
-    EXPECT_EQ(SetOutputDirectory(WideText(260, u'e').c_str(), &record), 1);
+    EXPECT_EQ(SetOutputDirectory(WideText(260, W('e')).c_str(), &record), 1);
     EXPECT_EQ(TextAt(record, 784, 260), longest);
 }
 
 TEST(TextAccessors, AnnotationTextsAreCutTo127Characters) {
     const NordwispDEVMODE before = MakeRecord({}, 0x77);
     NordwispDEVMODE record = before;
-    ASSERT_EQ(SetAnnotationText(&record, WideText(200, u'a').c_str()), 1);
-    EXPECT_EQ(TextAt(record, 6020, 128), WideText(127, u'a'));
-    EXPECT_EQ(At<char16_t>(record, 6020 + 2 * 127), 0);
+    ASSERT_EQ(SetAnnotationText(&record, WideText(200, W('a')).c_str()), 1);
+    EXPECT_EQ(TextAt(record, 6020, 128), WideText(127, W('a')));
+    EXPECT_EQ(At<WCHAR>(record, 6020 + 2 * 127), 0);
     EXPECT_TRUE(OnlyChangedWithin(before, record, 6020, 256));
 
     // A short text clears the rest of the field.
-    ASSERT_EQ(SetAnnotationSeparator(&record, u" | "), 1);
-    EXPECT_EQ(WideText(GetAnnotationSeparator(&record)), u" | ");
-    for (std::size_t i = 3; i < 128; ++i) ASSERT_EQ(At<char16_t>(record, 6276 + 2 * i), 0) << i;
+    ASSERT_EQ(SetAnnotationSeparator(&record, W(" | ")), 1);
+    EXPECT_EQ(WideText(GetAnnotationSeparator(&record)), W(" | "));
+    for (std::size_t i = 3; i < 128; ++i) ASSERT_EQ(At<WCHAR>(record, 6276 + 2 * i), 0) << i;
 }
 
 // One setter of each shape and capacity, wide and ANSI, with 100 000
@@ -67,7 +67,7 @@ TEST(TextAccessors, NoSetterWritesPastItsField) {
     };
 #undef NW_TEXT_FIRST
 #undef NW_RECORD_FIRST
-    const WideText huge(100000, u'h');
+    const WideText huge(100000, W('h'));
     const std::string hugeAnsi(100000, 'h');
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -78,7 +78,7 @@ TEST(TextAccessors, NoSetterWritesPastItsField) {
         ASSERT_EQ(c.ansi(&record, hugeAnsi.c_str()), 1);
         EXPECT_TRUE(OnlyChangedWithin(before, record, c.offset, 2 * c.capacity));
 
-        const WideText fits(c.capacity - 1, u'f');
+        const WideText fits(c.capacity - 1, W('f'));
         ASSERT_EQ(c.wide(&record, fits.c_str()), 1);
         EXPECT_EQ(TextAt(record, c.offset, c.capacity), fits);
         EXPECT_TRUE(OnlyChangedWithin(before, record, c.offset, 2 * c.capacity));
@@ -119,7 +119,7 @@ TEST(TextAccessors, GettersPointIntoTheRecordOrAtAnEmptyTextForANullOne) {
 TEST(TextAccessors, AnsiGetterWithATooSmallBuffer) {
     NordwispDEVMODE record = MakeRecord();
     ASSERT_EQ(SetOutputDirectoryA("C:\\out", &record), 1);
-    EXPECT_EQ(TextAt(record, 784, 260), u"C:\\out");
+    EXPECT_EQ(TextAt(record, 784, 260), W("C:\\out"));
 
     char buffer[16];
     std::memset(buffer, '#', sizeof buffer);
@@ -141,26 +141,28 @@ TEST(TextAccessors, AnsiGetterWithATooSmallBuffer) {
 
 TEST(TextAccessors, AnsiFormsConvertWithTheCodePage) {
     NordwispDEVMODE record = MakeRecord();
-    // "é" in UTF-8, the default ANSI code page of the hosted machine.
-    ASSERT_EQ(SetAnnotationTextA(&record, "caf\xC3\xA9"), 1);
-    EXPECT_EQ(TextAt(record, 6020, 128), (WideText{u'c', u'a', u'f', 0xE9}));
+    const std::string cafe = Ansi(W("caf\u00E9"));
+    ASSERT_EQ(SetAnnotationTextA(&record, cafe.c_str()), 1);
+    EXPECT_EQ(TextAt(record, 6020, 128), (WideText{W('c'), W('a'), W('f'), 0xE9}));
     char buffer[8] = {};
-    int size = 5;
+    int size = static_cast<int>(cafe.size());
     EXPECT_EQ(GetAnnotationTextA(&record, buffer, &size), 0);
-    EXPECT_EQ(size, 6);
+    EXPECT_EQ(size, static_cast<int>(cafe.size()) + 1);
     ASSERT_EQ(GetAnnotationTextA(&record, buffer, &size), 1);
-    EXPECT_STREQ(buffer, "caf\xC3\xA9");
+    EXPECT_EQ(std::string(buffer), cafe);
 }
 
 TEST(TextAccessors, AnsiGetterStopsAtTheEndOfAnUnterminatedField) {
-    // Every unit of every field is U+A5A5 (three bytes in UTF-8), no terminator.
+    // Every unit of every field is U+A5A5, no terminator: the five units of
+    // the extension field and nothing after them are converted.
     const NordwispDEVMODE record = MakeRecord({}, 0xA5);
+    const std::size_t converted = Ansi(WString(5, WCHAR(0xA5A5))).size();
     char buffer[64];
     int size = 4;
     EXPECT_EQ(GetFileExtensionA(&record, buffer, &size), 0);
-    EXPECT_EQ(size, 5 * 3 + 1);
+    EXPECT_EQ(size, static_cast<int>(converted) + 1);
     ASSERT_EQ(GetFileExtensionA(&record, buffer, &size), 1);
-    EXPECT_EQ(std::strlen(buffer), 15u);
+    EXPECT_EQ(std::strlen(buffer), converted);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#else
+#include "platform/win32api.h"
 #endif
 
 namespace nw::test {
@@ -75,9 +77,37 @@ void KillChild(const ChildProcess& child) {
     waitpid(child.pid, &status, 0);
 }
 #else
-ChildProcess StartChild(const std::string&, const std::vector<std::string>&) { return ChildProcess{}; }
-int WaitChild(const ChildProcess&) { return -1; }
-void KillChild(const ChildProcess&) {}
+ChildProcess StartChild(const std::string& name, const std::vector<std::string>& args) {
+    wchar_t self[MAX_PATH] = {};
+    if (GetModuleFileNameW(nullptr, self, MAX_PATH) == 0) return ChildProcess{};
+    // Arguments of the tests' children hold no quotes.
+    std::wstring line = L"\"" + std::wstring(self) + L"\" --nw-child";
+    line += L" " + std::wstring(name.begin(), name.end());
+    for (const std::string& word : args) line += L" \"" + std::wstring(word.begin(), word.end()) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return ChildProcess{};
+    CloseHandle(process.hThread);
+    return ChildProcess{static_cast<int>(process.dwProcessId), process.hProcess};
+}
+
+int WaitChild(const ChildProcess& child) {
+    if (child.handle == nullptr) return -1;
+    DWORD code = 0;
+    const bool exited = WaitForSingleObject(child.handle, INFINITE) == WAIT_OBJECT_0 &&
+                        GetExitCodeProcess(child.handle, &code);
+    CloseHandle(child.handle);
+    return exited ? static_cast<int>(code) : -1;
+}
+
+void KillChild(const ChildProcess& child) {
+    if (child.handle == nullptr) return;
+    TerminateProcess(child.handle, 137);
+    WaitForSingleObject(child.handle, INFINITE);
+    CloseHandle(child.handle);
+}
 #endif
 
 int RunChild(const std::string& name, const std::vector<std::string>& args) {

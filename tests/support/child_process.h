@@ -15,6 +15,7 @@ bool RegisterChild(const std::string& name, ChildMain main);
 
 struct ChildProcess {
     int pid = -1;
+    void* handle = nullptr;  // Windows: the process, closed by WaitChild or KillChild
 };
 
 // Starts "<this executable> --nw-child NAME ARGS..." with the current

@@ -27,7 +27,7 @@ using LoadedRecord = std::unique_ptr<NordwispDEVMODE, LoadedRecordRelease>;
 class CorePrinterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(nw::hosted::ProvisionNordwispPrinter(kCorePrinter, u"NORDWISP:"), 0u);
+        ASSERT_EQ(nw::hosted::ProvisionNordwispPrinter(kCorePrinter, W("NORDWISP:")), 0u);
         record_.reset(nw::LoadRecord(kCorePrinter, 0));
         ASSERT_NE(record_, nullptr);
         PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};

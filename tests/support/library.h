@@ -9,7 +9,7 @@
 
 namespace nw::test {
 
-inline constexpr char16_t kPrinter[] = u"Nordwisp Printer";
+inline constexpr WCHAR kPrinter[] = W("Nordwisp Printer");
 
 struct RecordRelease {
     void operator()(NordwispDEVMODE* record) const { ReleaseNordwispDEVMODE(record); }

@@ -13,12 +13,13 @@
 #include <vector>
 
 #include "nordwisp/NordwispDEVMODE.h"
+#include "platform/win32api.h"
 
 namespace nw::test {
 
 // A record of the current layout, zeroed or filled with `fill` past the
 // three size fields, with the device name given (cut to its 32 units).
-inline NordwispDEVMODE MakeRecord(std::u16string_view deviceName = {}, std::uint8_t fill = 0) {
+inline NordwispDEVMODE MakeRecord(WStringView deviceName = {}, std::uint8_t fill = 0) {
     NordwispDEVMODE record;
     std::memset(&record, fill, sizeof record);
     record.DM.dmSize = NW_DEVMODE_PUBLIC_SIZE;
@@ -26,6 +27,16 @@ inline NordwispDEVMODE MakeRecord(std::u16string_view deviceName = {}, std::uint
     record.DM.dmDriverVersion = NW_SUPPORTED_DRIVER_VERSION;
     for (std::size_t i = 0; i < deviceName.size() && i < 32; ++i) record.DM.dmDeviceName[i] = deviceName[i];
     return record;
+}
+
+// A text in the ANSI code page, as an ANSI caller would pass it: UTF-8 on
+// the hosted machine, the system's code page on Windows.
+inline std::string Ansi(WStringView text) {
+    const int length = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), bytes, nullptr, nullptr);
+    return ansi;
 }
 
 inline const std::uint8_t* BytesOf(const NordwispDEVMODE& record) {
@@ -45,16 +56,16 @@ void Put(NordwispDEVMODE& record, std::size_t offset, T value) {
 }
 
 // The text at an offset up to its terminator or `capacity` units.
-inline std::u16string TextAt(const NordwispDEVMODE& record, std::size_t offset, std::size_t capacity = 260) {
-    std::u16string text;
-    for (std::size_t i = 0; i < capacity && At<char16_t>(record, offset + 2 * i) != 0; ++i)
-        text += At<char16_t>(record, offset + 2 * i);
+inline WString TextAt(const NordwispDEVMODE& record, std::size_t offset, std::size_t capacity = 260) {
+    WString text;
+    for (std::size_t i = 0; i < capacity && At<WCHAR>(record, offset + 2 * i) != 0; ++i)
+        text += At<WCHAR>(record, offset + 2 * i);
     return text;
 }
 
-inline void PutText(NordwispDEVMODE& record, std::size_t offset, std::u16string_view text) {
+inline void PutText(NordwispDEVMODE& record, std::size_t offset, WStringView text) {
     for (std::size_t i = 0; i < text.size(); ++i) Put(record, offset + 2 * i, text[i]);
-    Put<char16_t>(record, offset + 2 * text.size(), 0);
+    Put<WCHAR>(record, offset + 2 * text.size(), 0);
 }
 
 // Every changed byte lies in [offset, offset + width).

@@ -67,21 +67,27 @@ inline std::optional<DWORD> StoredDword(const WString& path, const WCHAR* name, 
 
 // A REG_SZ as text (none stores a terminator), or "<missing>" / "<type N>"
 // so that a failed expectation says what was there.
-inline std::u16string StoredText(const WString& path, const WCHAR* name, HKEY root = HKEY_CURRENT_USER) {
+inline WString StoredText(const WString& path, const WCHAR* name, HKEY root = HKEY_CURRENT_USER) {
     const auto raw = ReadRaw(root, path, name);
-    if (!raw) return u"<missing>";
-    if (raw->type != REG_SZ) return u"<type " + std::u16string(1, char16_t(u'0' + raw->type)) + u">";
-    std::u16string text(raw->bytes.size() / 2, u'\0');
+    if (!raw) return W("<missing>");
+    if (raw->type != REG_SZ) return W("<type ") + WString(1, WCHAR(W('0') + raw->type)) + W(">");
+    WString text(raw->bytes.size() / 2, W('\0'));
     if (!text.empty()) std::memcpy(text.data(), raw->bytes.data(), text.size() * 2);
+    // The terminator Windows keeps after a text is not part of it.
+    if (!text.empty() && text.back() == 0) text.pop_back();
     return text;
 }
 
-inline void WriteRaw(HKEY root, const WString& path, const WCHAR* name, DWORD type, const std::vector<BYTE>& bytes,
+// Exactly the given bytes: what follows them is not a zero character, which
+// a text value would take for a terminator left out of the count.
+inline void WriteRaw(HKEY root, const WString& path, const WCHAR* name, DWORD type, std::vector<BYTE> bytes,
                      DWORD options = REG_OPTION_NON_VOLATILE) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(root, path.c_str(), 0, nullptr, options, KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key, name, 0, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
+    const auto size = static_cast<DWORD>(bytes.size());
+    bytes.insert(bytes.end(), {0xFF, 0xFF});
+    ASSERT_EQ(RegSetValueExW(key, name, 0, type, bytes.data(), size), ERROR_SUCCESS);
     RegCloseKey(key);
 }
 inline void StoreDword(const WString& path, const WCHAR* name, DWORD value) {

@@ -11,6 +11,20 @@
 
 #if !defined(_WIN32)
 #include <unistd.h>
+#else
+#include "platform/win32api.h"
+
+namespace {
+// On Windows every test of an executable shares one registry: each starts
+// without this driver's settings, as each hosted test starts on a fresh
+// machine.
+class FreshSettings : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Kelmora Works");
+        RegDeleteTreeW(HKEY_USERS, L".DEFAULT\\SOFTWARE\\Kelmora Works");
+    }
+};
+}  // namespace
 #endif
 
 int main(int argc, char** argv) {
@@ -25,6 +39,9 @@ int main(int argc, char** argv) {
 #endif
 
     ::testing::InitGoogleTest(&argc, argv);
+#if defined(_WIN32)
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettings);
+#endif
     const int result = RUN_ALL_TESTS();
 
 #if !defined(_WIN32)

@@ -8,16 +8,16 @@ class TemplateExports : public ::testing::Test {
 protected:
     void SetMethod(std::uint32_t method) { Put(record_, 780, method); }
     // The ImageFileName field holds the template.
-    std::u16string StoredTemplate() const { return TextAt(record_, 1304); }
+    WString StoredTemplate() const { return TextAt(record_, 1304); }
     NordwispDEVMODE record_ = MakeRecord();
 };
 
 TEST_F(TemplateExports, ValidationThroughTheExports) {
-    EXPECT_EQ(NW_EXPORT_CALL(IsCustomFilenameTemplateValid(nullptr, u"<<DOCNAME>><<NONE>>.pdf")),
+    EXPECT_EQ(NW_EXPORT_CALL(IsCustomFilenameTemplateValid(nullptr, W("<<DOCNAME>><<NONE>>.pdf"))),
               (Outcome{0, kNullArgument}));
-    EXPECT_EQ(NW_EXPORT_CALL(IsCustomFilenameTemplateValid(&record_, u"<<DOCNAME>>.pdf")), (Outcome{124, 0}));
+    EXPECT_EQ(NW_EXPORT_CALL(IsCustomFilenameTemplateValid(&record_, W("<<DOCNAME>>.pdf"))), (Outcome{124, 0}));
     EXPECT_EQ(IsCustomFilenameTemplateValid(&record_, nullptr), 121);
-    EXPECT_EQ(IsCustomFilenameTemplateValid(&record_, u"<<DOCNAME>><<NONE>>.<<ORIGINAL>>"), 0);
+    EXPECT_EQ(IsCustomFilenameTemplateValid(&record_, W("<<DOCNAME>><<NONE>>.<<ORIGINAL>>")), 0);
 
     EXPECT_EQ(NW_EXPORT_CALL(IsCustomFilenameTemplateValidA(nullptr, "<<DOCNAME>><<NONE>>.pdf")),
               (Outcome{0, kNullArgument}));
@@ -32,47 +32,47 @@ TEST_F(TemplateExports, ValidationThroughTheExports) {
 TEST_F(TemplateExports, SetStoresOnlyAValidTemplateUnderMethodSeven) {
     const NordwispDEVMODE before = record_;
     // Method 0: refused, record untouched, last error 0.
-    EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplate(&record_, u"<<DOCNAME>><<NONE>>.pdf")), (Outcome{0, 0}));
+    EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplate(&record_, W("<<DOCNAME>><<NONE>>.pdf"))), (Outcome{0, 0}));
     EXPECT_TRUE(SameBytes(before, record_));
 
     SetMethod(7);
     const NordwispDEVMODE method7 = record_;
-    EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplate(&record_, u"<<DOCNAME>>.pdf")), (Outcome{0, 0}));
+    EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplate(&record_, W("<<DOCNAME>>.pdf"))), (Outcome{0, 0}));
     EXPECT_EQ(SetCustomFilenameTemplate(&record_, nullptr), 0);
     EXPECT_TRUE(SameBytes(method7, record_));
 
-    EXPECT_EQ(SetCustomFilenameTemplate(&record_, u"ab<<DOCNAME>>_<<COUNTER>>.tif"), 1);
-    EXPECT_EQ(StoredTemplate(), u"ab<<DOCNAME>>_<<COUNTER>>.tif");
+    EXPECT_EQ(SetCustomFilenameTemplate(&record_, W("ab<<DOCNAME>>_<<COUNTER>>.tif")), 1);
+    EXPECT_EQ(StoredTemplate(), W("ab<<DOCNAME>>_<<COUNTER>>.tif"));
     // A shorter template leaves no trace of the longer one.
-    EXPECT_EQ(SetCustomFilenameTemplate(&record_, u"<<DATE>><<NONE>>.x"), 1);
+    EXPECT_EQ(SetCustomFilenameTemplate(&record_, W("<<DATE>><<NONE>>.x")), 1);
     for (std::size_t i = 18 * 2; i < 520; ++i) ASSERT_EQ(At<std::uint8_t>(record_, 1304 + i), 0) << i;
     EXPECT_TRUE(OnlyChangedWithin(method7, record_, 1304, 520));
 
-    EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplate(nullptr, u"<<DOCNAME>><<NONE>>.pdf")),
+    EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplate(nullptr, W("<<DOCNAME>><<NONE>>.pdf"))),
               (Outcome{0, kNullArgument}));
 }
 
 TEST_F(TemplateExports, AnsiSetConvertsWithTheAnsiCodePage) {
     SetMethod(7);
-    EXPECT_EQ(SetCustomFilenameTemplateA(&record_, "\xC3\xA9<<USERNAME>><<NONE>>.txt"), 1);
-    EXPECT_EQ(StoredTemplate(), u"\u00e9<<USERNAME>><<NONE>>.txt");
+    EXPECT_EQ(SetCustomFilenameTemplateA(&record_, Ansi(W("\u00e9<<USERNAME>><<NONE>>.txt")).c_str()), 1);
+    EXPECT_EQ(StoredTemplate(), W("\u00e9<<USERNAME>><<NONE>>.txt"));
     EXPECT_EQ(SetCustomFilenameTemplateA(&record_, "<<USERNAME>>"), 0);
     EXPECT_EQ(SetCustomFilenameTemplateA(&record_, nullptr), 0);
-    EXPECT_EQ(StoredTemplate(), u"\u00e9<<USERNAME>><<NONE>>.txt");
+    EXPECT_EQ(StoredTemplate(), W("\u00e9<<USERNAME>><<NONE>>.txt"));
     EXPECT_EQ(NW_EXPORT_CALL(SetCustomFilenameTemplateA(nullptr, "<<DOCNAME>><<NONE>>.pdf")),
               (Outcome{0, kNullArgument}));
 }
 
 TEST_F(TemplateExports, GetReturnsTheFieldOnlyUnderMethodSeven) {
     SetMethod(7);
-    ASSERT_EQ(SetCustomFilenameTemplate(&record_, u"<<DOCNAME>><<PAGENUM>>.pdf"), 1);
+    ASSERT_EQ(SetCustomFilenameTemplate(&record_, W("<<DOCNAME>><<PAGENUM>>.pdf")), 1);
     const NWCHAR* text = GetCustomFilenameTemplate(&record_);
     // A pointer into the record itself.
     EXPECT_EQ(reinterpret_cast<const std::uint8_t*>(text), BytesOf(record_) + 1304);
-    EXPECT_EQ(std::u16string(text), u"<<DOCNAME>><<PAGENUM>>.pdf");
+    EXPECT_EQ(WString(text), W("<<DOCNAME>><<PAGENUM>>.pdf"));
 
     SetMethod(6);
-    EXPECT_EQ(std::u16string(GetCustomFilenameTemplate(&record_)), u"");
+    EXPECT_EQ(WString(GetCustomFilenameTemplate(&record_)), W(""));
     EXPECT_EQ(Nordwisp_GetLastError(), 0u);
 
     const NWCHAR* none = GetCustomFilenameTemplate(nullptr);
@@ -81,7 +81,7 @@ TEST_F(TemplateExports, GetReturnsTheFieldOnlyUnderMethodSeven) {
 
     // A field without its terminator is not handed out.
     SetMethod(7);
-    for (std::size_t i = 0; i < 260; ++i) Put(record_, 1304 + 2 * i, u'x');
+    for (std::size_t i = 0; i < 260; ++i) Put(record_, 1304 + 2 * i, W('x'));
     EXPECT_EQ(GetCustomFilenameTemplate(&record_)[0], 0);
 }
 

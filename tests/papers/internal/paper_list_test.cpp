@@ -30,8 +30,8 @@ TEST_F(PaperTest, FirstBuildSeedsTheRegistryFromTheDataFile) {
     EXPECT_EQ(Flags(papers[6]), std::make_tuple(kUnitsMillimetres, 1, 0));
 
     EXPECT_EQ(StoredDword(kPapersList, W("Count")), 12u);
-    // Text is stored without its terminator; units as the data file spells them.
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, PaperKey(7), W("Title")).value().bytes, TextBytes(W("A4")));
+    // Units as the data file spells them.
+    EXPECT_EQ(StoredText(PaperKey(7), W("Title")), W("A4"));
     EXPECT_EQ(StoredText(PaperKey(7), W("Units")), u"MM");
     EXPECT_EQ(StoredDword(PaperKey(12), W("WindowsPaperCode")), 27u);
 

@@ -31,8 +31,12 @@ std::vector<BYTE> Units(std::u16string_view text, bool terminated) {
     return bytes;
 }
 
-LSTATUS Set(HKEY key, const std::u16string& name, DWORD type, const std::vector<BYTE>& data) {
-    return RegSetValueExW(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+// Exactly the given bytes: what follows them is not a zero character, which
+// a text value would take for a terminator left out of the count.
+LSTATUS Set(HKEY key, const std::u16string& name, DWORD type, std::vector<BYTE> data) {
+    const auto size = static_cast<DWORD>(data.size());
+    data.insert(data.end(), {0xFF, 0xFF});
+    return RegSetValueExW(key, name.c_str(), 0, type, data.data(), size);
 }
 
 // Values a text file could easily get wrong, with the names that carry them.

@@ -89,7 +89,7 @@ TEST_F(SpoolerTest, ProvisionedRecordIsThisDriversDefault) {
     // Its printer ID is registered for the user, the next printer gets the next
     // one.
     EXPECT_EQ(nw::test::StoredText(u"SOFTWARE\\Kelmora Works\\PrinterIDs\\1", u"Printer name"),
-              std::u16string(kPrinter) + u'\0');
+              std::u16string(kPrinter));
     ASSERT_EQ(nw::hosted::ProvisionNordwispPrinter(u"Second", u""), 0u);
     auto second = Open(u"Second");
     EXPECT_EQ(At<DWORD>(RecordAt(PrinterLevel(second.get(), 8)), offsetof(NordwispDEVMODE, PrinterID)), 2u);

@@ -15,7 +15,7 @@
 namespace nw::test {
 namespace {
 
-constexpr char16_t kPrinter[] = u"List Printer";
+constexpr WCHAR kPrinter[] = W("List Printer");
 const WString kProtectedUserKey = W("Software\\Microsoft\\Internet Explorer\\InternetRegistry\\REGISTRY\\USER\\S-1-5-21-7");
 
 WString Key(const WCHAR* subKey = W("")) { return PrinterKey(W("List Printer"), subKey); }
@@ -27,8 +27,8 @@ Text WithoutTerminator(Text text) {
     if (!text.empty() && text.back() == 0) text.pop_back();
     return text;
 }
-std::u16string Stored(const WString& path, const WCHAR* name) { return WithoutTerminator(StoredText(path, name)); }
-std::u16string Stored(const WCHAR* subKey, const WCHAR* name) { return Stored(Key(subKey), name); }
+WString Stored(const WString& path, const WCHAR* name) { return WithoutTerminator(StoredText(path, name)); }
+WString Stored(const WCHAR* subKey, const WCHAR* name) { return Stored(Key(subKey), name); }
 
 // What a text getter of the (buffer, int* bytes) shape reads, or "<failed>".
 template <class Read>
@@ -110,11 +110,11 @@ TEST_F(FtpConnectionTest, ValuesKeepTheirEncodings) {
     EXPECT_EQ(SetFTPPassive(rec(), 1, 1), 1);
     EXPECT_EQ(SetFTPShowError(rec(), 1, 2), 1);      // "Yes" only for 1
     EXPECT_EQ(SetFTPUploadText(rec(), 1, 2), 1);     // "Yes" for any non-zero
-    EXPECT_EQ(Stored(entry, W("Server Address")), u"ftp.example.test");
-    EXPECT_EQ(Stored(entry, W("Port")), u"2121");
-    EXPECT_EQ(Stored(entry, W("Is Passive")), u"Yes");
-    EXPECT_EQ(Stored(entry, W("Show Error")), u"No");
-    EXPECT_EQ(Stored(entry, W("Upload Text")), u"Yes");
+    EXPECT_EQ(Stored(entry, W("Server Address")), W("ftp.example.test"));
+    EXPECT_EQ(Stored(entry, W("Port")), W("2121"));
+    EXPECT_EQ(Stored(entry, W("Is Passive")), W("Yes"));
+    EXPECT_EQ(Stored(entry, W("Show Error")), W("No"));
+    EXPECT_EQ(Stored(entry, W("Upload Text")), W("Yes"));
 
     int value = -5;
     EXPECT_EQ(GetFTPPort(rec(), 1, &value), 1);
@@ -145,10 +145,10 @@ TEST_F(FtpConnectionTest, PasswordsNeverReachTheRegistryInClear) {
     const WCHAR* entry = W("Post Print Settings\\FTP Settings\\1");
     EXPECT_EQ(SetFTPPassword(rec(), 1, W("s3cret")), 1);
     EXPECT_EQ(SetFTPProxyPassword(rec(), 1, W("")), 1);
-    const std::u16string stored = Stored(entry, W("Password"));
+    const WString stored = Stored(entry, W("Password"));
     EXPECT_EQ(stored.size(), 12u);
-    EXPECT_EQ(stored.find(u"s3cret"), std::u16string::npos);
-    EXPECT_EQ(stored.find_first_not_of(u"0123456789ABCDEF"), std::u16string::npos);
+    EXPECT_EQ(stored.find(W("s3cret")), WString::npos);
+    EXPECT_EQ(stored.find_first_not_of(W("0123456789ABCDEF")), WString::npos);
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetFTPPassword(rec(), 1, b, s); }), W("s3cret"));
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetFTPProxyPassword(rec(), 1, b, s); }), W(""));
     EXPECT_EQ(SetFTPPassword(rec(), 1, WString(260, W('p')).c_str()), 0);  // over 259 characters
@@ -171,15 +171,15 @@ TEST_F(StampPresetTest, SavingCopiesTheCurrentStampWithItsFallbacks) {
     ASSERT_EQ(AddTextStampPreset(rec(), W("Red")), 1);
 
     const WString preset = Preset();
-    EXPECT_EQ(Stored(preset, W("Name")), u"Red");
-    EXPECT_EQ(Stored(preset, W("Text")), u"Confidential");
-    EXPECT_EQ(Stored(preset, W("Add to Pages")), u"");
-    EXPECT_EQ(Stored(preset, W("Layer")), u"1");
-    EXPECT_EQ(Stored(preset, W("Position")), u"<missing>");
+    EXPECT_EQ(Stored(preset, W("Name")), W("Red"));
+    EXPECT_EQ(Stored(preset, W("Text")), W("Confidential"));
+    EXPECT_EQ(Stored(preset, W("Add to Pages")), W(""));
+    EXPECT_EQ(Stored(preset, W("Layer")), W("1"));
+    EXPECT_EQ(Stored(preset, W("Position")), W("<missing>"));
     EXPECT_EQ(StoredDword(preset, W("Visibility")), 100u);
     EXPECT_EQ(StoredDword(preset, W("Color")), 0xFFu);
     EXPECT_EQ(StoredDword(preset, W("Offset Units")), 2u);
-    EXPECT_EQ(Stored(preset, W("Font Facename")), u"Arial Narrow");
+    EXPECT_EQ(Stored(preset, W("Font Facename")), W("Arial Narrow"));
     EXPECT_EQ(StoredDword(preset, W("Font Height")), 160u);
     EXPECT_EQ(StoredDword(preset, W("Font Weight")), 700u);
     EXPECT_EQ(StoredDword(preset, W("Font Charset")), 1u);
@@ -188,8 +188,8 @@ TEST_F(StampPresetTest, SavingCopiesTheCurrentStampWithItsFallbacks) {
     RemoveValue(Key(stamp_), W("Text"));
     ASSERT_EQ(AddTextStampPresetA(rec(), "RED"), 1);
     EXPECT_EQ(GetTextStampPresetCount(rec()), 1);
-    EXPECT_EQ(Stored(preset, W("Text")), u"Client Copy");
-    EXPECT_EQ(Stored(preset, W("Name")), u"Red");
+    EXPECT_EQ(Stored(preset, W("Text")), W("Client Copy"));
+    EXPECT_EQ(Stored(preset, W("Name")), W("Red"));
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetTextStampPresetName(rec(), 0, b, s); }), W("Red"));
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetTextStampPresetName(rec(), 1, b, s); }), W("<failed>"));
 }
@@ -208,15 +208,15 @@ TEST_F(StampPresetTest, LoadingGoesThroughTheCurrentStampSetters) {
     StoreText(Key(stamp_), W("Enabled"), W("1"));
     StoreText(Key(stamp_), W("Font Facename"), W("Courier"));
     ASSERT_EQ(LoadTextStampPreset(rec(), W("draft")), 1);
-    EXPECT_EQ(Stored(stamp_, W("Position")), u"3");
-    EXPECT_EQ(Stored(stamp_, W("Background Mode")), u"1");
-    EXPECT_EQ(Stored(stamp_, W("Text")), u"Client Copy");
-    EXPECT_EQ(Stored(stamp_, W("Font Facename")), u"Arial Narrow");
+    EXPECT_EQ(Stored(stamp_, W("Position")), W("3"));
+    EXPECT_EQ(Stored(stamp_, W("Background Mode")), W("1"));
+    EXPECT_EQ(Stored(stamp_, W("Text")), W("Client Copy"));
+    EXPECT_EQ(Stored(stamp_, W("Font Facename")), W("Arial Narrow"));
     EXPECT_EQ(StoredDword(Key(stamp_), W("Font Height")), 160u);
     // Layer 1 while on: the older enable values follow it.
-    EXPECT_EQ(Stored(stamp_, W("Layer")), u"1");
-    EXPECT_EQ(Stored(stamp_, W("Text Stamp Enable")), u"0");
-    EXPECT_EQ(Stored(stamp_, W("Text Watermark Enable")), u"1");
+    EXPECT_EQ(Stored(stamp_, W("Layer")), W("1"));
+    EXPECT_EQ(Stored(stamp_, W("Text Stamp Enable")), W("0"));
+    EXPECT_EQ(Stored(stamp_, W("Text Watermark Enable")), W("1"));
     int on = 0;
     EXPECT_EQ(GetTextWatermarkEnabled(rec(), &on), 1);
     EXPECT_EQ(on, 1);
@@ -250,9 +250,9 @@ TEST_F(SaveAsDefaultsTest, IndexesOutsideTheTablesTouchNothing) {
     EXPECT_EQ(value, 2u);
 
     EXPECT_EQ(SetSaveAsOptionDefaultString(rec(), 61, W("Paid")), 1);
-    EXPECT_EQ(Stored(key, W("Text Stamp Text")), u"Paid");
+    EXPECT_EQ(Stored(key, W("Text Stamp Text")), W("Paid"));
     EXPECT_EQ(SetSaveAsOptionDefStringAtPos(rec(), 8, W("Arial"), 3), 1);
-    EXPECT_EQ(Stored(key, W("PDF: Fonts - Force Embed Font_3")), u"Arial");
+    EXPECT_EQ(Stored(key, W("PDF: Fonts - Force Embed Font_3")), W("Arial"));
     EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return GetSaveAsOptionDefStringAtPos(rec(), 8, b, s, 3); }),
               W("Arial"));
     // A name that takes a position needs one; others ignore it.
@@ -271,7 +271,7 @@ TEST_F(SaveAsDefaultsTest, DeletingHonoursTheProtectedModeView) {
 
     NordwispDEVMODE guardedRecord = record_;
     Put<uint32_t>(guardedRecord, 6807, 1);
-    PutText(guardedRecord, 4460, u"S-1-5-21-7");
+    PutText(guardedRecord, 4460, W("S-1-5-21-7"));
     EXPECT_EQ(DeleteSaveAsDefOptions(&guardedRecord), 1);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, guarded));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, plain));
@@ -285,8 +285,8 @@ using BatesTest = ListTest;
 TEST_F(BatesTest, FormatsAndTheSizeProtocolInCharacters) {
     EXPECT_EQ(SetBatesNumberingSetting(rec(), 2, W("Use prefix"), W("Yes")), 1);
     EXPECT_EQ(SetBatesNumberingSetting(rec(), 7, W("number of formats"), W("2")), 1);
-    EXPECT_EQ(Stored(W("BatesNumbering\\2"), W("Use prefix")), u"Yes");
-    EXPECT_EQ(Stored(W("BatesNumbering"), W("number of formats")), u"2");
+    EXPECT_EQ(Stored(W("BatesNumbering\\2"), W("Use prefix")), W("Yes"));
+    EXPECT_EQ(Stored(W("BatesNumbering"), W("number of formats")), W("2"));
 
     std::array<NWCHAR, 4> buffer{W('#'), W('#'), W('#'), W('#')};
     int size = 2;
@@ -340,14 +340,14 @@ TEST_F(NameListTest, CountsAndItemsAreIndependentValues) {
         EXPECT_EQ(list.setItem(rec(), W("Courier"), 0), 1);
         EXPECT_EQ(list.getCount(rec(), &count), 1);
         EXPECT_EQ(count, 0);  // writing an item leaves the count alone
-        EXPECT_EQ(Stored(list.subKey, list.firstItem), u"Courier");
+        EXPECT_EQ(Stored(list.subKey, list.firstItem), W("Courier"));
         EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return list.getItem(rec(), b, s, 0); }), W("Courier"));
         EXPECT_EQ(ReadText([&](NWCHAR* b, int* s) { return list.getItem(rec(), b, s, 1); }), W("<failed>"));
         EXPECT_EQ(list.setCount(rec(), 3), 1);
         if (list.dwordCount) {
             EXPECT_EQ(StoredDword(Key(list.subKey), list.countName), 3u);
         } else {
-            EXPECT_EQ(Stored(list.subKey, list.countName), u"3");
+            EXPECT_EQ(Stored(list.subKey, list.countName), W("3"));
         }
         EXPECT_EQ(list.setCount(rec(), -1), 0);
         EXPECT_EQ(list.setItem(rec(), W("x"), -1), 0);
@@ -360,8 +360,8 @@ TEST_F(NameListTest, CountsAndItemsAreIndependentValues) {
 TEST_F(NameListTest, TheDefaultPrinterIsStoredAsItsMarkerInAnyCase) {
     EXPECT_EQ(SetRedirectedPrinter(rec(), W("use the USER default printer"), 1), 1);
     EXPECT_EQ(SetRedirectedPrinter(rec(), W("Use the user default printer "), 2), 1);
-    EXPECT_EQ(Stored(W("Redirect Printing Settings"), W("Printer 2")), u"<<DEFAULT>>");
-    EXPECT_EQ(Stored(W("Redirect Printing Settings"), W("Printer 3")), u"Use the user default printer ");
+    EXPECT_EQ(Stored(W("Redirect Printing Settings"), W("Printer 2")), W("<<DEFAULT>>"));
+    EXPECT_EQ(Stored(W("Redirect Printing Settings"), W("Printer 3")), W("Use the user default printer "));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // subkey on first use, volatile in a packaged process.
 #include "settings/registry_primitives.h"
 
+#include <array>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -71,21 +72,21 @@ int ReadPrinterValue(const NordwispDEVMODE* record, const WCHAR* base, const WCH
         if (::RegQueryValueExW(key.get(), valueName, nullptr, &type, nullptr, &needed) != ERROR_SUCCESS) return 0;
         // Texts are counted without a stored terminator: Windows keeps one
         // when the writer's text was terminated, whatever the count said.
-        std::vector<BYTE> bytes(needed);
-        if (needed != 0 &&
-            ::RegQueryValueExW(key.get(), valueName, nullptr, &type, bytes.data(), &needed) != ERROR_SUCCESS)
+        // Settings are short: most fit the stack.
+        std::array<BYTE, 512> small;
+        std::vector<BYTE> large(needed > small.size() ? needed : 0);
+        BYTE* bytes = large.empty() ? small.data() : large.data();
+        if (needed != 0 && ::RegQueryValueExW(key.get(), valueName, nullptr, &type, bytes, &needed) != ERROR_SUCCESS)
             return 0;
-        bytes.resize(needed);
-        if (type == REG_SZ && bytes.size() >= 2 && (bytes[bytes.size() - 2] | bytes.back()) == 0)
-            bytes.resize(bytes.size() - 2);
+        DWORD length = needed;
+        if (type == REG_SZ && length >= 2 && (bytes[length - 2] | bytes[length - 1]) == 0) length -= 2;
         // Otherwise the type is not examined: a caller asking for text of a
         // DWORD value gets its bytes.
-        const DWORD length = static_cast<DWORD>(bytes.size());
         if (length > *size || (*size != 0 && buffer == nullptr)) {
             *size = length;
             return 0;
         }
-        if (length != 0) std::memcpy(buffer, bytes.data(), length);
+        if (length != 0) std::memcpy(buffer, bytes, length);
         *size = length;
         return 1;
     });

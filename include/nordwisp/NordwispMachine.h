@@ -114,7 +114,8 @@ typedef struct NordwispMachineUser {
     NWCHAR name[NORDWISP_MACHINE_USER_NAME_CHARS]; /* the profile folder's name */
     NWCHAR sid[NORDWISP_MACHINE_SID_CHARS];
     NWCHAR profilePath[NORDWISP_MACHINE_PROFILE_PATH_CHARS];
-    int loggedOn; /* the current user counts as logged on */
+    int loggedOn;  /* the current user counts as logged on */
+    int isCurrent; /* the user this process runs as */
 } NordwispMachineUser;
 
 /* The user at index (0 first, in the list's order) into *user. Returns 0,

@@ -105,6 +105,7 @@ uint32_t GetUser(uint32_t index, NordwispMachineUser* user) noexcept {
             !CopyField(found.profilePath, copy.profilePath))
             return ERROR_INSUFFICIENT_BUFFER;
         copy.loggedOn = found.loggedOn ? 1 : 0;
+        copy.isCurrent = nw::hosted::EqualNoCase(found.sid, nw::hosted::CurrentIdentity().userSid) ? 1 : 0;
         *user = copy;
         return ERROR_SUCCESS;
     });

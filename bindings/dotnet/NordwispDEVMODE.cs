@@ -1368,6 +1368,18 @@ namespace Nordwisp
         public static extern int GetPostwellData(IntPtr record, IntPtr buffer, ref int size);
         [DllImport(Library, EntryPoint = "SetPostwellData", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int SetPostwellData(IntPtr record, IntPtr data, int length);
+        [DllImport(Library, EntryPoint = "ClearUserSettings", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ClearUserSettings([MarshalAs(UnmanagedType.LPWStr)] string printerName, int allUsers);
+        [DllImport(Library, EntryPoint = "ClearUserSettingsA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ClearUserSettingsA([MarshalAs(UnmanagedType.LPStr)] string printerName, int allUsers);
+        [DllImport(Library, EntryPoint = "CopySettingsForAllUsers", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int CopySettingsForAllUsers([MarshalAs(UnmanagedType.LPWStr)] string printerName);
+        [DllImport(Library, EntryPoint = "CopySettingsForAllUsersA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int CopySettingsForAllUsersA([MarshalAs(UnmanagedType.LPStr)] string printerName);
+        [DllImport(Library, EntryPoint = "CopyRegValueToAllUsers", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int CopyRegValueToAllUsers([MarshalAs(UnmanagedType.LPWStr)] string keyPath, [MarshalAs(UnmanagedType.LPWStr)] string valueName);
+        [DllImport(Library, EntryPoint = "CopyRegValueToAllUsersA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int CopyRegValueToAllUsersA([MarshalAs(UnmanagedType.LPStr)] string keyPath, [MarshalAs(UnmanagedType.LPStr)] string valueName);
         [DllImport(Library, EntryPoint = "AddFTPConnection", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int AddFTPConnection(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string name);
         [DllImport(Library, EntryPoint = "AddFTPConnectionA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
@@ -3302,6 +3314,10 @@ namespace Nordwisp
         public static extern uint NordwispMachine_InstallBarcodeEngine(int barcodeType, [MarshalAs(UnmanagedType.LPStr)] string moduleFile);
         [DllImport(Library, EntryPoint = "NordwispMachine_SubmitJob", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern uint NordwispMachine_SubmitJob([MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string documentName, [MarshalAs(UnmanagedType.LPWStr)] string userName, uint totalPages, ref uint jobId);
+        [DllImport(Library, EntryPoint = "NordwispMachine_AddUser", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_AddUser([MarshalAs(UnmanagedType.LPWStr)] string userName, [MarshalAs(UnmanagedType.LPWStr)] string sid, int loggedOn, [MarshalAs(UnmanagedType.LPWStr)] string profilePath, [In, Out] char[] addedSid, uint addedSidChars);
+        [DllImport(Library, EntryPoint = "NordwispMachine_GetUser", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_GetUser(uint index, [In, Out] byte[] user);
         [DllImport(Library, EntryPoint = "NordwispMachine_FreeBlock", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern void NordwispMachine_FreeBlock(IntPtr block);
         [DllImport(Library, EntryPoint = "NordwispMachine_BlockSize", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]

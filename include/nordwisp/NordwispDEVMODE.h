@@ -2279,6 +2279,51 @@ NW_EXPORT uint32_t NW_API GetJobInfoA(const char* printerName, uint32_t jobIndex
 NW_EXPORT uint32_t NW_API ControlJob(const NWCHAR* printerName, uint32_t jobId, uint32_t command) NW_NOEXCEPT;
 NW_EXPORT uint32_t NW_API ControlJobA(const char* printerName, uint32_t jobId, uint32_t command) NW_NOEXCEPT;
 
+/* ---- Per-user maintenance ----------------------------------------------
+ * Copying and clearing a printer's settings for every user of the machine:
+ * the records Windows caches per user ("Printers\DevModePerUser",
+ * "Printers\DevModes2", "Printers\Settings" of each user's hive) and the
+ * driver's settings under "SOFTWARE\Kelmora Works". Every user is reached:
+ * each profile of the machine's profile list and its "Default" profile,
+ * whose hive is loaded under HKEY_USERS "NORDWISP_TEMPORARY_PROFILE" for
+ * the time of the change when nobody has it loaded, and every hive loaded
+ * under HKEY_USERS (logged-on users). Profiles of services and application
+ * pools (paths holding "%SYSTEMROOT%", ".NET" or "APPPOOL", in any case)
+ * are left alone. Loading hives and changing other users' needs an
+ * administrator; without one the exports return 0 and no other user's hive
+ * changes. Run one of them at a time per machine: the mount name is shared.
+ * Each returns 1 when every step worked, else 0; a null first argument
+ * gives 0 with last error -1000. The ANSI forms convert their texts whole. */
+
+/* Removes the printer's cached records from the current user's hive and,
+ * with allUsers non-zero, first from every loaded hive and every profile.
+ * A value belongs to the printer when its name is the printer's name
+ * (case ignored), holds the name followed by a comma, or ends with it;
+ * names holding the printer's name elsewhere are kept.
+ * Decision: after the profiles, the current user's first cached value is
+ * not deleted merely because its name contains the printer's name, as that
+ * would remove another printer's record ("My Printer 2" for "Printer");
+ * the current user's values are cleared by the rule above instead, and a
+ * missing "Printers\DevModePerUser" there is not a failure. */
+NW_EXPORT int NW_API ClearUserSettings(const NWCHAR* printerName, int allUsers) NW_NOEXCEPT;
+NW_EXPORT int NW_API ClearUserSettingsA(const char* printerName, int allUsers) NW_NOEXCEPT;
+/* Gives every user the current user's record of the printer (into the
+ * users' existing "Printers\DevModePerUser" and "Printers\DevModes2"
+ * keys), the printer key "SOFTWARE\Kelmora Works\<printer>" and, when that
+ * key holds a DWORD "Printer ID", "SOFTWARE\Kelmora Works\PrinterIDs\<ID>";
+ * then saves the record as the printer's global default and the current
+ * user's record. Leading backslashes of the name are dropped for the key,
+ * as for any registry printer name. Each user's hive takes all of its
+ * changes as one. A printer key missing for the current user copies no
+ * tree and is no failure: there are no settings to give. */
+NW_EXPORT int NW_API CopySettingsForAllUsers(const NWCHAR* printerName) NW_NOEXCEPT;
+NW_EXPORT int NW_API CopySettingsForAllUsersA(const char* printerName) NW_NOEXCEPT;
+/* Copies one value (type and bytes) of HKEY_CURRENT_USER keyPath into the
+ * same key of every user; users without the key are left alone (it is not
+ * created). A null valueName is the key's default value. */
+NW_EXPORT int NW_API CopyRegValueToAllUsers(const NWCHAR* keyPath, const NWCHAR* valueName) NW_NOEXCEPT;
+NW_EXPORT int NW_API CopyRegValueToAllUsersA(const char* keyPath, const char* valueName) NW_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif

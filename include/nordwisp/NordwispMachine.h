@@ -84,6 +84,45 @@ NW_EXPORT uint32_t NordwispMachine_SubmitJob(const NWCHAR* printerName, const NW
                                              const NWCHAR* userName, uint32_t totalPages,
                                              uint32_t* jobId) NW_NOEXCEPT;
 
+/* Users. The machine's profile list (HKEY_LOCAL_MACHINE "SOFTWARE\Microsoft\
+ * Windows NT\CurrentVersion\ProfileList") names each user's profile
+ * folder, which holds the user's hive NTUSER.DAT; its "Default" profile is
+ * made with the first user. A process runs as a user through
+ * NORDWISP_USER_NAME and NORDWISP_USER_SID; its HKEY_CURRENT_USER is then
+ * C:\Users\<name>\NTUSER.DAT. */
+#define NORDWISP_MACHINE_SID_CHARS 185          /* longest SID text and its terminator */
+#define NORDWISP_MACHINE_USER_NAME_CHARS 105
+#define NORDWISP_MACHINE_PROFILE_PATH_CHARS 260
+
+/* Adds a user with a profile (profilePath null: C:\Users\<userName>; it may
+ * start with %SystemDrive%, kept so in the list) and a hive holding the
+ * empty "Printers\DevModePerUser", "Printers\DevModes2" and
+ * "Printers\Settings" keys. A null sid gives a generated one. A logged-on
+ * user's hive stays mounted under HKEY_USERS\<SID> for every process (its
+ * file cannot be loaded again) until the machine root is removed. The SID
+ * goes to addedSid (addedSidChars wide characters, NORDWISP_MACHINE_SID_CHARS
+ * are always enough) when it is not null. Returns 0 or a Win32 error (5
+ * without administrator membership, 87 for a bad name, SID or path, 122 for
+ * an addedSid buffer that is too small (nothing is added), 183 for a SID
+ * already listed). */
+NW_EXPORT uint32_t NordwispMachine_AddUser(const NWCHAR* userName, const NWCHAR* sid, int loggedOn,
+                                           const NWCHAR* profilePath, NWCHAR* addedSid,
+                                           uint32_t addedSidChars) NW_NOEXCEPT;
+
+/* One user of the profile list. */
+typedef struct NordwispMachineUser {
+    NWCHAR name[NORDWISP_MACHINE_USER_NAME_CHARS]; /* the profile folder's name */
+    NWCHAR sid[NORDWISP_MACHINE_SID_CHARS];
+    NWCHAR profilePath[NORDWISP_MACHINE_PROFILE_PATH_CHARS];
+    int loggedOn;  /* the current user counts as logged on */
+    int isCurrent; /* the user this process runs as */
+} NordwispMachineUser;
+
+/* The user at index (0 first, in the list's order) into *user. Returns 0,
+ * 259 past the last user, 87 for a null user, 122 when a text does not fit
+ * (nothing is copied). */
+NW_EXPORT uint32_t NordwispMachine_GetUser(uint32_t index, NordwispMachineUser* user) NW_NOEXCEPT;
+
 /* The hosted GlobalFree and GlobalSize for blocks the library hands out
  * (records, printer lists): the library's machine is not the caller's. */
 NW_EXPORT void NordwispMachine_FreeBlock(void* block) NW_NOEXCEPT;

@@ -13,6 +13,7 @@
 #include "platform/hosted/machine.h"
 #include "platform/hosted/provisioning.h"
 #include "platform/hosted/spooler.h"
+#include "platform/hosted/users.h"
 
 namespace {
 
@@ -65,6 +66,48 @@ uint32_t QueueJob(const NWCHAR* printerName, const NWCHAR* documentName, const N
         const DWORD error = nw::hosted::SubmitJob(printerName, documentName, TextOrEmpty(userName), totalPages, &id);
         if (error == ERROR_SUCCESS && jobId != nullptr) *jobId = id;
         return error;
+    });
+}
+
+uint32_t AddUser(const NWCHAR* userName, const NWCHAR* sid, int loggedOn, const NWCHAR* profilePath, NWCHAR* addedSid,
+                 uint32_t addedSidChars) noexcept {
+    if (userName == nullptr) return ERROR_INVALID_PARAMETER;
+    if (addedSid != nullptr && addedSidChars < NORDWISP_MACHINE_SID_CHARS) return ERROR_INSUFFICIENT_BUFFER;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
+        std::u16string added;
+        const DWORD error =
+            nw::hosted::AddMachineUser(userName, TextOrEmpty(sid), loggedOn != 0, TextOrEmpty(profilePath), &added);
+        if (error == ERROR_SUCCESS && addedSid != nullptr) {
+            added.copy(addedSid, added.size());
+            addedSid[added.size()] = 0;
+        }
+        return error;
+    });
+}
+
+// A text into a fixed field with its terminator; false when it does not fit.
+template <std::size_t N>
+bool CopyField(const std::u16string& text, NWCHAR (&field)[N]) {
+    if (text.size() >= N) return false;
+    text.copy(field, text.size());
+    field[text.size()] = 0;
+    return true;
+}
+
+uint32_t GetUser(uint32_t index, NordwispMachineUser* user) noexcept {
+    if (user == nullptr) return ERROR_INVALID_PARAMETER;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&]() -> uint32_t {
+        const auto users = nw::hosted::MachineUsers();
+        if (index >= users.size()) return ERROR_NO_MORE_ITEMS;
+        const auto& found = users[index];
+        NordwispMachineUser copy{};
+        if (!CopyField(found.name, copy.name) || !CopyField(found.sid, copy.sid) ||
+            !CopyField(found.profilePath, copy.profilePath))
+            return ERROR_INSUFFICIENT_BUFFER;
+        copy.loggedOn = found.loggedOn ? 1 : 0;
+        copy.isCurrent = nw::hosted::EqualNoCase(found.sid, nw::hosted::CurrentIdentity().userSid) ? 1 : 0;
+        *user = copy;
+        return ERROR_SUCCESS;
     });
 }
 

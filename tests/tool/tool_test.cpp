@@ -327,3 +327,49 @@ TEST(ToolTest, BarcodePreviewWritesThePageAsPng) {
     EXPECT_EQ(Tool("barcode 'Nordwisp Printer' preview 1 --size 10x10 -o /nonexistent/dir/p.png").code, 1);
 }
 #endif
+
+namespace {
+
+TEST(ToolTest, UsersAreAddedListedAndReachedByTheUserCommands) {
+    ASSERT_EQ(Tool("printers").code, 0);
+    ToolRun run = Tool("machine add-user ann --logged-on");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Added user \"ann\" S-1-5-21-", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("(logged on)"), std::string::npos);
+    run = Tool("machine add-user bob --sid S-1-5-21-7-8-9-1500 --profile-path '%SystemDrive%\\Users\\bob'");
+    EXPECT_EQ(run.code, 0) << run.err;
+    run = Tool("machine add-user bob2 --sid S-1-5-21-7-8-9-1500");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot add user \"bob2\""), std::string::npos) << run.err;
+    Tool("machine add-user DefaultAppPool --profile-path 'C:\\Users\\DefaultAppPool'");
+
+    run = Tool("machine users --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto users = nlohmann::json::parse(run.out);
+    ASSERT_EQ(users.size(), 3u);
+    const auto bob = std::find_if(users.begin(), users.end(), [](const auto& u) { return u["name"] == "bob"; });
+    ASSERT_NE(bob, users.end());
+    EXPECT_EQ((*bob)["sid"], "S-1-5-21-7-8-9-1500");
+    EXPECT_EQ((*bob)["profilePath"], "%SystemDrive%\\Users\\bob");
+    EXPECT_EQ((*bob)["loggedOn"], false);
+
+    // The pool's profile is not among the users reached.
+    run = Tool("users 'Nordwisp Printer' copy-to-all");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("Changed ann (S-1-5-21-"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Changed bob (S-1-5-21-7-8-9-1500)"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("DefaultAppPool"), std::string::npos) << run.out;
+    ::setenv("NORDWISP_ADMIN", "0", 1);
+    run = Tool("users 'Nordwisp Printer' copy-value Printers\\\\DevModePerUser 'Nordwisp Printer'");
+    ::unsetenv("NORDWISP_ADMIN");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("cannot copy the value for every user"), std::string::npos) << run.err;
+    // The value the copy left with the current user.
+    run = Tool("users 'Nordwisp Printer' copy-value Printers\\\\DevModePerUser 'Nordwisp Printer'");
+    EXPECT_EQ(run.code, 0) << run.err;
+    run = Tool("users 'Nordwisp Printer' clear --all-users");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("Cleared bob"), std::string::npos) << run.out;
+}
+
+}  // namespace

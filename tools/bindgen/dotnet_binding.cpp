@@ -106,6 +106,7 @@ const std::map<std::string, std::string>& ParameterTypes() {
         {"NW_LOGFONTW", "NW_LOGFONTW"},
         {"NW_LOGFONTW*", "ref NW_LOGFONTW"},
         {"JobInfoRecord*", "[In, Out] byte[]"},
+        {"NordwispMachineUser*", "[In, Out] byte[]"},
         {"NordwispMergeHook", "NordwispMergeHook"},
         {"NW_HWND", "IntPtr"},
         {"NW_HBITMAP", "IntPtr"},

@@ -1,6 +1,11 @@
 // nwdevmode machine init [--printer NAME]... [--ocr-module FILE]
 // [--barcode-engines DIR] : prepares the hosted machine with printers of this
 // driver, the OCR module and the barcode engines.
+// nwdevmode machine add-user NAME [--sid SID] [--logged-on]
+// [--profile-path PATH] : adds a user with a profile and a hive.
+// nwdevmode machine users [--json] : lists the users of the profile list.
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -13,6 +18,7 @@ namespace nwtool {
 namespace {
 
 constexpr std::uint32_t kPrinterAlreadyExists = 1802;
+constexpr std::uint32_t kNoMoreItems = 259;
 
 struct InitOptions {
     std::vector<std::string> printers;
@@ -56,6 +62,47 @@ void RunInit(const InitOptions& options) {
     if (options.ocrModule.empty()) return;
     InstallOcrModule(options.ocrModule, printers);
     std::cout << "Installed the OCR module as " NORDWISP_MACHINE_OCR_MODULE "\n";
+}
+
+struct AddUserOptions {
+    std::string name;
+    std::string sid;
+    bool loggedOn = false;
+    std::string profilePath;
+};
+
+void RunAddUser(const AddUserOptions& options) {
+    const std::u16string name = FromUtf8(options.name);
+    const std::u16string sid = FromUtf8(options.sid);
+    const std::u16string path = FromUtf8(options.profilePath);
+    NWCHAR added[NORDWISP_MACHINE_SID_CHARS] = {};
+    const std::uint32_t error =
+        NordwispMachine_AddUser(name.c_str(), sid.empty() ? nullptr : sid.c_str(), options.loggedOn ? 1 : 0,
+                                path.empty() ? nullptr : path.c_str(), added, NORDWISP_MACHINE_SID_CHARS);
+    if (error != 0) Fail("cannot add user \"" + options.name + "\": " + DescribeError(error));
+    std::cout << "Added user \"" << options.name << "\" " << ToUtf8(added) << (options.loggedOn ? " (logged on)" : "")
+              << "\n";
+}
+
+void RunListUsers(bool json) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    NordwispMachineUser user{};
+    for (std::uint32_t index = 0;; ++index) {
+        const std::uint32_t error = NordwispMachine_GetUser(index, &user);
+        if (error == kNoMoreItems) break;
+        if (error != 0) Fail("cannot read the users: " + DescribeError(error));
+        if (json) {
+            list.push_back({{"name", ToUtf8(user.name)},
+                            {"sid", ToUtf8(user.sid)},
+                            {"profilePath", ToUtf8(user.profilePath)},
+                            {"loggedOn", user.loggedOn != 0},
+                            {"current", user.isCurrent != 0}});
+        } else {
+            std::cout << ToUtf8(user.name) << "\t" << ToUtf8(user.sid) << "\t" << ToUtf8(user.profilePath)
+                      << (user.isCurrent ? "\tcurrent" : user.loggedOn ? "\tlogged on" : "") << "\n";
+        }
+    }
+    if (json) std::cout << list.dump(2) << "\n";
 }
 
 }  // namespace
@@ -123,6 +170,20 @@ void SetupMachine(CLI::App& app) {
     init->add_option("--barcode-engines", options->engineFolder,
                      "Folder of the barcode engines to install (default: the ones built with the tool)");
     init->callback([options] { RunInit(*options); });
+
+    auto user = std::make_shared<AddUserOptions>();
+    auto* addUser = machine->add_subcommand("add-user", "Add a user with a profile and its hive");
+    addUser->add_option("name", user->name, "User name (the profile folder's name)")->required();
+    addUser->add_option("--sid", user->sid, "The user's SID (default: a new one)");
+    addUser->add_flag("--logged-on", user->loggedOn, "Keep the user's hive loaded, as for a user who is logged on");
+    addUser->add_option("--profile-path", user->profilePath,
+                        "Profile folder, may start with %SystemDrive% (default C:\\Users\\NAME)");
+    addUser->callback([user] { RunAddUser(*user); });
+
+    auto json = std::make_shared<bool>(false);
+    auto* users = machine->add_subcommand("users", "List the users of the machine's profile list");
+    users->add_flag("--json", *json, "Print a JSON array");
+    users->callback([json] { RunListUsers(*json); });
 }
 
 const bool registered = RegisterCommand(&SetupMachine);

@@ -4,11 +4,14 @@
 // HKEY_LOCAL_MACHINE is <root>/registry/machine.reg, HKEY_USERS\.DEFAULT is
 // <root>/registry/default.reg and the current user's hive (HKEY_CURRENT_USER,
 // also HKEY_USERS\<user SID>) is C:\users\<user>\NTUSER.DAT.
-// Hives loaded with RegLoadKeyW are mounted for the calling process only.
+// Hives loaded with RegLoadKeyW are mounted for the calling process only;
+// the hives of logged-on users are mounted for every process.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/hosted/win32_types.h"
@@ -26,6 +29,22 @@ std::filesystem::path RegistryVolatileFile(const std::filesystem::path& hiveFile
 // Ends the current user's logon session: the volatile keys of the user's
 // hive are gone, for every process of the machine.
 void LogOffUser();
+
+// A user logged on to the machine: their hive stays mounted under
+// HKEY_USERS\<SID> for every process, as Windows keeps it loaded while the
+// user has a session, so it cannot be loaded from its file a second time.
+// Kept in <root>/registry/logged-on, one "<SID>\t<hive file>" line each.
+struct LoggedOnUser {
+    std::u16string sid;
+    std::filesystem::path hiveFile;
+};
+LSTATUS LogOnUser(std::u16string_view sid, const std::filesystem::path& hiveFile);
+std::vector<LoggedOnUser> LoggedOnUsers();
+
+// Creates the hive file of a user's profile when it is missing and the keys
+// (paths below the hive root) in it when they are missing.
+LSTATUS CreateUserHive(const std::filesystem::path& file, std::u16string_view sid,
+                       const std::vector<std::u16string>& keys);
 
 // Writes every hive this process has open into its file and empties the
 // journal beside it. False when one of them could not be written.

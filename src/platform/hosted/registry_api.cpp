@@ -2,6 +2,7 @@
 // predefined roots, path lookup, access rules and the size protocols.
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <mutex>
 #include <new>
@@ -42,6 +43,26 @@ struct Mount {
     HivePtr hive;
 };
 
+// A logged-on user's hive, opened when first reached.
+struct LoggedOnMount {
+    LoggedOnUser user;
+    HivePtr hive;
+};
+
+std::filesystem::path LoggedOnFile() { return MachineRoot() / "registry" / "logged-on"; }
+
+std::vector<LoggedOnUser> ReadLoggedOnFile() {
+    std::vector<LoggedOnUser> users;
+    std::ifstream in(LoggedOnFile(), std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size()) continue;
+        users.push_back(LoggedOnUser{FromUtf8(line.substr(0, tab)), std::filesystem::path(line.substr(tab + 1))});
+    }
+    return users;
+}
+
 std::string HiveId(const std::filesystem::path& file) { return std::filesystem::weakly_canonical(file).string(); }
 
 class Registry {
@@ -73,6 +94,31 @@ public:
     const std::u16string& UserSid() {
         Check();
         return userSid_;
+    }
+    // The logged-on users other than the one this process runs as, re-read
+    // when their list changed.
+    std::vector<LoggedOnMount>& LoggedOn() {
+        Check();
+        std::error_code error;
+        const std::filesystem::path file = LoggedOnFile();
+        auto stamp = std::filesystem::last_write_time(file, error);
+        if (error) stamp = {};
+        auto size = error ? 0 : std::filesystem::file_size(file, error);
+        if (error) size = 0;
+        if (!loggedOnRead_ || stamp != loggedOnStamp_ || size != loggedOnSize_) {
+            loggedOnRead_ = true;
+            loggedOnStamp_ = stamp;
+            loggedOnSize_ = size;
+            loggedOn_.clear();
+            for (LoggedOnUser& user : ReadLoggedOnFile()) {
+                if (EqualNoCase(user.sid, userSid_)) continue;
+                const bool seen = std::any_of(loggedOn_.begin(), loggedOn_.end(), [&](const LoggedOnMount& m) {
+                    return EqualNoCase(m.user.sid, user.sid);
+                });
+                if (!seen) loggedOn_.push_back(LoggedOnMount{std::move(user), nullptr});
+            }
+        }
+        return loggedOn_;
     }
     bool IsUserHive(const Hive* hive) {
         HivePtr user;
@@ -107,12 +153,14 @@ private:
             machine_.reset();
             defaults_.reset();
             user_.reset();
+            loggedOnRead_ = false;
         }
         const Identity& identity = CurrentIdentity();
         if (identity.userSid != userSid_ || identity.userName != userName_) {
             userSid_ = identity.userSid;
             userName_ = identity.userName;
             user_.reset();
+            loggedOnRead_ = false;
         }
     }
     LSTATUS Get(HivePtr& slot, RegistryHive which, std::u16string_view rootName, HiveAccess access, HivePtr& hive) {
@@ -131,6 +179,10 @@ private:
     HivePtr defaults_;
     HivePtr user_;
     std::map<std::string, std::weak_ptr<Hive>> byFile_;
+    bool loggedOnRead_ = false;
+    std::filesystem::file_time_type loggedOnStamp_{};
+    std::uintmax_t loggedOnSize_ = 0;
+    std::vector<LoggedOnMount> loggedOn_;
 };
 
 Registry& State() {
@@ -234,12 +286,25 @@ LSTATUS UsersChild(Registry& registry, std::u16string_view name, HivePtr& hive) 
             return ERROR_SUCCESS;
         }
     }
+    for (LoggedOnMount& mount : registry.LoggedOn()) {
+        if (!EqualNoCase(mount.user.sid, name)) continue;
+        if (!mount.hive) {
+            const LSTATUS status = registry.OpenFile(mount.user.hiveFile, u"HKEY_USERS\\" + mount.user.sid,
+                                                     HiveAccess::Private, mount.hive);
+            if (status != ERROR_SUCCESS) return status;
+        }
+        hive = mount.hive;
+        return ERROR_SUCCESS;
+    }
     return ERROR_FILE_NOT_FOUND;
 }
 
 std::vector<std::u16string> UsersChildren(Registry& registry) {
     std::vector<std::u16string> names{std::u16string(kDefaultUserName), registry.UserSid()};
     for (const Mount& mount : registry.mounts) names.push_back(mount.name);
+    for (const LoggedOnMount& mount : registry.LoggedOn())
+        if (std::none_of(names.begin(), names.end(), [&](const auto& n) { return EqualNoCase(n, mount.user.sid); }))
+            names.push_back(mount.user.sid);
     std::sort(names.begin(), names.end(),
               [](const std::u16string& a, const std::u16string& b) { return CompareNoCase(a, b) < 0; });
     return names;
@@ -414,6 +479,63 @@ void LogOffUser() {
         HivePtr hive;
         LSTATUS status = registry.UserHive(hive);
         return status == ERROR_SUCCESS ? hive->DropVolatile() : status;
+    });
+}
+
+LSTATUS LogOnUser(std::u16string_view sid, const std::filesystem::path& hiveFile) {
+    return Guarded([&]() -> LSTATUS {
+        Registry& registry = State();
+        std::lock_guard guard(registry.mutex);
+        std::string text;
+        for (const LoggedOnUser& user : ReadLoggedOnFile())
+            if (!EqualNoCase(user.sid, sid)) text += ToUtf8(user.sid) + '\t' + user.hiveFile.string() + '\n';
+        text += ToUtf8(sid) + '\t' + HiveId(hiveFile) + '\n';
+        const std::filesystem::path file = LoggedOnFile();
+        const std::filesystem::path temporary = file.string() + ".new";
+        std::error_code error;
+        std::filesystem::create_directories(file.parent_path(), error);
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            if (!(out << text) || !out.flush()) return ERROR_CANTWRITE;
+        }
+        std::filesystem::rename(temporary, file, error);
+        return error ? ERROR_CANTWRITE : ERROR_SUCCESS;
+    });
+}
+
+std::vector<LoggedOnUser> LoggedOnUsers() {
+    std::vector<LoggedOnUser> users;
+    Guarded([&]() -> LSTATUS {
+        users = ReadLoggedOnFile();
+        return ERROR_SUCCESS;
+    });
+    return users;
+}
+
+LSTATUS CreateUserHive(const std::filesystem::path& file, std::u16string_view sid,
+                       const std::vector<std::u16string>& keys) {
+    return Guarded([&]() -> LSTATUS {
+        Registry& registry = State();
+        std::lock_guard guard(registry.mutex);
+        HivePtr hive;
+        LSTATUS status = registry.OpenFile(file, u"HKEY_USERS\\" + std::u16string(sid), HiveAccess::Private, hive);
+        if (status != ERROR_SUCCESS) return status;
+        for (const std::u16string& key : keys) {
+            std::vector<std::u16string_view> parts;
+            if ((status = SplitPath(key.c_str(), parts)) != ERROR_SUCCESS) return status;
+            WriteScope scope(*hive);
+            if (scope.Status() != ERROR_SUCCESS) return scope.Status();
+            const Key* found = hive->Root().get();
+            for (auto part : parts) found = found ? found->FindSubkey(part) : nullptr;
+            if (found != nullptr) continue;
+            Change change;
+            change.kind = ChangeKind::CreateKey;
+            change.path.assign(parts.begin(), parts.end());
+            if ((status = hive->Write(change, false, nullptr)) != ERROR_SUCCESS) return status;
+        }
+        // The file itself, also for a hive without keys: loading needs it.
+        std::error_code error;
+        return std::filesystem::exists(file, error) ? ERROR_SUCCESS : hive->Compact();
     });
 }
 
@@ -695,6 +817,8 @@ LSTATUS RegLoadKeyW(HKEY key, LPCWSTR subKey, LPCWSTR file) {
             if (HiveId(RegistryHiveFile(which)) == id) return ERROR_SHARING_VIOLATION;
         for (const HivePtr& hive : loaded)
             if (hive->File().string() == id) return ERROR_SHARING_VIOLATION;
+        for (const LoggedOnMount& mount : registry.LoggedOn())
+            if (HiveId(mount.user.hiveFile) == id) return ERROR_SHARING_VIOLATION;
 
         std::error_code error;
         const auto status = std::filesystem::status(path, error);

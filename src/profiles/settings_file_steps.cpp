@@ -1,7 +1,9 @@
 // The irregular keys of the settings file, one function pair per step of
 // settings_file_keys.def, and the contexts the rows are walked with.
 #include <algorithm>
-#include <array>
+#include <cstddef>
+#include <cstring>
+#include <iterator>
 #include <string>
 
 #include "devmode/range_verification.h"

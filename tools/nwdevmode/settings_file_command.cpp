@@ -8,6 +8,7 @@
 #include "command.h"
 #include "nordwisp/NordwispDEVMODE.h"
 #include "nordwisp/NordwispMachine.h"
+#include "platform/handles.h"
 #include "platform/win32api.h"
 #include "profiles/default_environment.h"
 
@@ -36,8 +37,11 @@ void RunImport(const SettingsFileOptions& options) {
     RecordPtr record = LoadRecord(options.printer);
     const std::u16string file = FromUtf8(options.file);
     if (::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) Fail("cannot read " + options.file);
-    nw::profiles::DefaultEnvironment(nullptr, file.c_str(), record.get(), 0);
     const std::u16string printer = FromUtf8(options.printer);
+    // The printer's paper list resolves the file's paper code.
+    nw::PrinterHandle handle;
+    ::OpenPrinterW(const_cast<LPWSTR>(printer.c_str()), handle.put(), nullptr);
+    nw::profiles::DefaultEnvironment(handle.get(), file.c_str(), record.get(), 0);
     if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
 }
 
@@ -47,6 +51,9 @@ void RunDefaults(const SettingsFileOptions& options) {
                                                                        &FreeLibraryBlock);
     if (!record) FailWithLastError("default settings of " + options.printer);
     if (options.apply) {
+        // The default record names no public field; the spooler merges
+        // those the user's record names.
+        record->DM.dmFields = LoadRecord(options.printer)->DM.dmFields;
         if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
         return;
     }

@@ -42,7 +42,8 @@ TEST_F(SettingsFileExportsTest, FrameAndAnsiForms) {
     const std::string text = ReadFileBytes(dir.File(W("\u00E9t\u00E9.ini")));
     EXPECT_EQ(text.rfind("[Default Settings]\r\nPaper Size=", 0), 0u);
 
-    EXPECT_EQ(NW_EXPORT_CALL(CreateDefaultSettings(nullptr)), (Outcome{0, kNullArgument}));
+    EXPECT_EQ(CreateDefaultSettings(nullptr), nullptr);
+    EXPECT_EQ(Nordwisp_GetLastError(), kNullArgument);
     EXPECT_EQ(CreateDefaultSettingsA("No Such Printer"), nullptr);
 }
 

@@ -2217,7 +2217,11 @@ NW_EXPORT int NW_API EnableForcePaperSize(NordwispDEVMODE* record) NW_NOEXCEPT;
  *    starts for messaging, 0 when it starts before printing only, else 1;
  *    applying a file without the key keeps both switches as they are.
  *  - Lists in a file ("Printer%d", "Font %d", FTP connections, Bates
- *    formats, text stamp presets) are read up to 1000 entries. */
+ *    formats, text stamp presets) are read up to 1000 entries.
+ *  - Applying a file keeps the current setting for a number key whose text
+ *    holds no number (the profile functions would read 0), and re-seeds the
+ *    paper list only from a file that has "Paper Size Definitions", so a
+ *    file without papers does not empty the list. */
 /* 1 when the file was written in full (the sequence ran); 0 for a null
  * record (last error -1000) or a null path. */
 NW_EXPORT int NW_API ExportSettingstoINIFile(const NordwispDEVMODE* record, const NWCHAR* file) NW_NOEXCEPT;

@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/hosted/profile_document.h"
+#include "platform/ini_document.h"
 
 namespace {
 
-using nw::hosted::IniDocument;
+using nw::platform::IniDocument;
 
 [[noreturn]] void Fault(const char* what) {
     std::fprintf(stderr, "profile_fuzzer: %s\n", what);

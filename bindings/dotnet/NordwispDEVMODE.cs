@@ -1252,6 +1252,14 @@ namespace Nordwisp
         public static extern int GetWindowsSessionID();
         [DllImport(Library, EntryPoint = "GetOCRSupportedLanguages", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int GetOCRSupportedLanguages(IntPtr record, [In, Out] char[] buffer, ref int size);
+        [DllImport(Library, EntryPoint = "ExportSettingstoINIFile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ExportSettingstoINIFile(IntPtr record, [MarshalAs(UnmanagedType.LPWStr)] string file);
+        [DllImport(Library, EntryPoint = "ExportSettingstoINIFileA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ExportSettingstoINIFileA(IntPtr record, [MarshalAs(UnmanagedType.LPStr)] string file);
+        [DllImport(Library, EntryPoint = "CreateDefaultSettings", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern IntPtr CreateDefaultSettings([MarshalAs(UnmanagedType.LPWStr)] string printerName);
+        [DllImport(Library, EntryPoint = "CreateDefaultSettingsA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern IntPtr CreateDefaultSettingsA([MarshalAs(UnmanagedType.LPStr)] string printerName);
         [DllImport(Library, EntryPoint = "GetHeaderFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int GetHeaderFont(IntPtr record, ref NW_LOGFONTW font);
         [DllImport(Library, EntryPoint = "SetHeaderFont", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]

@@ -2196,6 +2196,48 @@ NW_EXPORT int NW_API GetPaperNameA(const NordwispDEVMODE* record, int code, char
  * no name in the list the last error keeps the lookup's reason (87 or 2). */
 NW_EXPORT int NW_API EnableForcePaperSize(NordwispDEVMODE* record) NW_NOEXCEPT;
 
+/* ---- Settings files ----------------------------------------------------
+ * A printer's whole configuration in one INI file: the record-level keys
+ * (section "Default Settings" and a few others) and every registry-held
+ * setting, lists, papers and resolutions included. Applying a file runs
+ * `DefaultEnvironment` and the settings import, used by profiles.
+ *  - The export builds the file in memory and writes it once, instead of
+ *    passing the profile functions (WritePrivateProfileStringW and its
+ *    integer and structure forms) to the general writer as the driver's own
+ *    tools do: that rewrites the whole file for each of some 800 keys. The
+ *    bytes are those the profile functions would write: a new file in the
+ *    ANSI code page, an existing UTF-16 file kept UTF-16, existing sections
+ *    and keys merged in place, other sections kept. A bare file name is used
+ *    as it is, not looked up in the Windows folder.
+ *  - Passwords are written only in their encoded keys (two hex digits per
+ *    character); a password holding a character above U+00FF has no such
+ *    form and is written as an empty encoded key, so a file that is applied
+ *    keeps the printer's stored password for it.
+ *  - "Start Application Mode" is written as 2 when the application also
+ *    starts for messaging, 0 when it starts before printing only, else 1;
+ *    applying a file without the key keeps both switches as they are.
+ *  - Lists in a file ("Printer%d", "Font %d", FTP connections, Bates
+ *    formats, text stamp presets) are read up to 1000 entries.
+ *  - Applying a file keeps the current setting for a number key whose text
+ *    holds no number (the profile functions would read 0), and re-seeds the
+ *    paper list only from a file that has "Paper Size Definitions", so a
+ *    file without papers does not empty the list. */
+/* 1 when the file was written in full (the sequence ran); 0 for a null
+ * record (last error -1000) or a null path. */
+NW_EXPORT int NW_API ExportSettingstoINIFile(const NordwispDEVMODE* record, const NWCHAR* file) NW_NOEXCEPT;
+/* The path converted into a 260-character buffer. */
+NW_EXPORT int NW_API ExportSettingstoINIFileA(const NordwispDEVMODE* record, const char* file) NW_NOEXCEPT;
+/* A new record for the printer built from its driver's data file ("Default
+ * Settings" and the registry-level sections, with built-in fallbacks: a
+ * file without "Default Settings" gives Letter, 300 dpi, portrait, 24-bit
+ * colour); the printer's registry settings are set from the same file.
+ * Clear passwords in the data file are moved into its encoded keys. Free
+ * the record with GlobalFree. Null for a null name (last error -1000), a
+ * printer that cannot be opened, no data file or no default record. */
+NW_EXPORT NordwispDEVMODE* NW_API CreateDefaultSettings(const NWCHAR* printerName) NW_NOEXCEPT;
+/* The name converted from the ANSI code page. */
+NW_EXPORT NordwispDEVMODE* NW_API CreateDefaultSettingsA(const char* printerName) NW_NOEXCEPT;
+
 /* ---- Print jobs --------------------------------------------------------
  * Counting, reading and controlling the jobs queued on a printer. These
  * exports leave Nordwisp_GetLastError alone: each returns a Win32 error

@@ -97,24 +97,8 @@ constexpr int kMaxParamCode = 16;
 
 int RoundToInt(double value) { return static_cast<int>(value + 0.5); }
 
-// Width and length in tenths of a millimetre as the record scales them.
-std::int32_t PaperWidthOf(const NordwispDEVMODE* record) { return kPaperWidth.Get(record) * kScale.Get(record) / 100; }
-std::int32_t PaperLengthOf(const NordwispDEVMODE* record) {
-    return kPaperLength.Get(record) * kScale.Get(record) / 100;
-}
-
 std::int16_t Tenths(std::int32_t value) {
     return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, INT16_MIN, INT16_MAX));
-}
-
-// Both dimensions under one scale, so neither is misread through the
-// other's: as they are with 100 when both fit 16 bits, else in millimetres
-// with 1000.
-void SetPaperDimensions(NordwispDEVMODE* record, std::int32_t width, std::int32_t length) {
-    const bool fit = width < 32767 && length < 32767;
-    kScale.Set(record, fit ? 100 : 1000);
-    kPaperWidth.Set(record, Tenths(fit ? width : width / 10));
-    kPaperLength.Set(record, Tenths(fit ? length : length / 10));
 }
 
 std::uint32_t PixelsOfTenths(std::int32_t tenths, int dpi) {
@@ -257,6 +241,19 @@ void ApplyFormatRules(NordwispDEVMODE* record) {
 }
 
 }  // namespace
+
+std::int32_t PaperWidthOf(const NordwispDEVMODE* record) { return kPaperWidth.Get(record) * kScale.Get(record) / 100; }
+std::int32_t PaperLengthOf(const NordwispDEVMODE* record) {
+    return kPaperLength.Get(record) * kScale.Get(record) / 100;
+}
+
+void SetPaperDimensions(NordwispDEVMODE* record, std::int32_t width, std::int32_t length) {
+    const bool fit = width < 32767 && length < 32767;
+    kScale.Set(record, fit ? 100 : 1000);
+    kPaperWidth.Set(record, Tenths(fit ? width : width / 10));
+    kPaperLength.Set(record, Tenths(fit ? length : length / 10));
+}
+
 
 void VerifyDevModeRange(HANDLE printer, NordwispDEVMODE* record, int forceReloadPapers, std::uint32_t capabilities) {
     Trace(W("> VerifyDevModeRange (hPrinter=%p, lpDevMode=%p, bForceReloadPapers=%d)"), printer, record,

@@ -83,7 +83,7 @@ BOOL WritePrivateProfileInt(LPCWSTR section, LPCWSTR key, int value, LPCWSTR fil
 int WriteResolutionsToIni(const WCHAR* file, const ResolutionList& list, ProfileStringWriter writeString,
                           ProfileIntWriter writeInt) {
     if (file == nullptr || writeString == nullptr || writeInt == nullptr) return 0;
-    bool ok = WritePrivateProfileInt(kSection, kCount, static_cast<int>(list.size()), file) != FALSE;
+    bool ok = writeInt(kSection, kCount, static_cast<int>(list.size()), file) != FALSE;
     for (std::size_t i = 0; ok && i < list.size(); ++i) {
         const ResolutionEntry& entry = list[i];
         const WString prefix = W("Resolution") + settings::DecimalText(static_cast<std::int64_t>(i) + 1) + W(" ");

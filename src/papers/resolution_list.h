@@ -43,7 +43,7 @@ using ProfileIntWriter = BOOL (*)(LPCWSTR section, LPCWSTR key, int value, LPCWS
 // when section, key or file is null.
 BOOL WritePrivateProfileInt(LPCWSTR section, LPCWSTR key, int value, LPCWSTR file);
 
-// "Number of Resolutions" (always through WritePrivateProfileInt), then
+// "Number of Resolutions", then
 // each entry's keys; stops at the first failed write. Nonzero on success.
 int WriteResolutionsToIni(const WCHAR* file, const ResolutionList& list,
                           ProfileStringWriter writeString = &::WritePrivateProfileStringW,

@@ -216,6 +216,8 @@ inline constexpr TextValue PreviewWindowOverlay{subkeys::kPostPrint, W("Preview 
 inline constexpr YesNoValue PreviewWindowOverlayFirstPageOnly{
     subkeys::kPostPrint, W("Preview Window Overlay First Page Only"), false, YesWhen::One};
 inline constexpr YesNoValue SendInEmail{subkeys::kPostPrint, W("Send in email"), false, YesWhen::One};
+// The upload modules' silent-mode block; kept for the settings file.
+inline constexpr BlobValue SilentUploadSettings{subkeys::kPostPrint, W("Silent Upload Settings")};
 inline constexpr TextValue SharePointProgramFile{subkeys::kPostPrint, W("SharePoint utility")};
 inline constexpr YesNoValue OpenDefViewer{subkeys::kPostPrint, W("View in default viewer"), false, YesWhen::One};
 }  // namespace post_print

@@ -213,6 +213,43 @@ TEST(ToolTest, StampPresetsSaveLoadAndDelete) {
     EXPECT_EQ(Tool(stamps + "list").out, "Final\n");
 }
 
+TEST(ToolTest, SettingsFilesExportImportAndDefaults) {
+    const auto folder = std::filesystem::temp_directory_path() / ("nwdevmode-settings-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "settings.ini").string();
+    ToolRun run = Tool("export 'Nordwisp Printer' '" + file + "'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    std::string text = ReadAll(file);
+    EXPECT_EQ(text.rfind("[Default Settings]\r\nPaper Size=1\r\n", 0), 0u) << text.substr(0, 80);
+
+    // Another paper and orientation, applied to the user's record.
+    const auto replace = [&](const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+    };
+    replace("Paper Size=1\r\n", "Paper Size=9\r\n");
+    replace("Orientation=1\r\n", "Orientation=2\r\n");
+    std::ofstream(file, std::ios::binary) << text;
+    run = Tool("import 'Nordwisp Printer' '" + file + "'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto shown = nlohmann::json::parse(Tool("show 'Nordwisp Printer' --json").out);
+    EXPECT_EQ(shown["paperSize"], 9);
+    EXPECT_EQ(shown["orientation"], 2);
+    EXPECT_EQ(shown["paperWidth"], 2100) << "A4 from the paper list";
+
+    run = Tool("defaults 'Nordwisp Printer' --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["paperSize"], 1);
+    EXPECT_EQ(Tool("defaults 'Nordwisp Printer' --apply").code, 0);
+    shown = nlohmann::json::parse(Tool("show 'Nordwisp Printer' --json").out);
+    EXPECT_EQ(shown["paperSize"], 1);
+    EXPECT_EQ(shown["orientation"], 1);
+
+    run = Tool("import 'Nordwisp Printer' '" + (folder / "missing.ini").string() + "'");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(Tool("defaults 'No Such Printer'").code, 1);
+    std::filesystem::remove_all(folder);
+}
+
 #if defined(NW_TOOL_OCR_MODULE)
 TEST(ToolTest, OcrLanguagesFromTheInstalledReferenceModule) {
     // The demo machine comes with the module too.

@@ -40,6 +40,9 @@ using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVM
 // Loads the record or fails the command with the library's error.
 RecordPtr LoadRecord(const std::string& printer);
 
+// The main fields of a record as "show" prints them, or as a JSON object.
+void PrintRecord(const NordwispDEVMODE* record, const std::string& printer, bool json);
+
 // The OCR module "machine init" installs when none is named: the one built
 // with the tool, or empty when it was built without it.
 std::string BuiltOcrModule();

@@ -99,8 +99,9 @@ std::string Shown(const NordwispDEVMODE* record, const ShowField& field) {
     return hex;
 }
 
-void RunShow(const std::string& printer, bool json) {
-    RecordPtr record = LoadRecord(printer);
+}  // namespace
+
+void PrintRecord(const NordwispDEVMODE* record, const std::string& printer, bool json) {
     const bool valid = static_cast<std::size_t>(record->DM.dmSize) + record->DM.dmDriverExtra == NW_DEVMODE_SIZE;
     nlohmann::ordered_json out;
     out["printer"] = printer;
@@ -112,15 +113,19 @@ void RunShow(const std::string& printer, bool json) {
     for (const ShowField& field : kFields) {
         if (field.privatePart && !valid) continue;
         if (!json) {
-            std::printf("%-22s %s\n", field.label, Shown(record.get(), field).c_str());
+            std::printf("%-22s %s\n", field.label, Shown(record, field).c_str());
         } else if (field.kind == Kind::Text) {
-            out[field.key] = TextOf(record.get(), field);
+            out[field.key] = TextOf(record, field);
         } else {
-            out[field.key] = NumberOf(record.get(), field);
+            out[field.key] = NumberOf(record, field);
         }
     }
     if (json) std::cout << out.dump(2) << "\n";
 }
+
+namespace {
+
+void RunShow(const std::string& printer, bool json) { PrintRecord(LoadRecord(printer).get(), printer, json); }
 
 struct ShowOptions {
     std::string printer;

@@ -119,16 +119,6 @@ void SetMachineRoot(const std::filesystem::path& root) {
     s.root = root;
 }
 
-char16_t FoldCase(char16_t c) {
-    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
-    if (c < 0xE0) return c;
-    if (c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
-    if (c == 0xFF) return 0x178;
-    if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 0x20);
-    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
-    return c;
-}
-
 bool EqualNoCase(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

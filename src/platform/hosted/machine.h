@@ -10,6 +10,10 @@
 
 #include "platform/utf_codec.h"
 
+namespace nw::platform {
+char16_t FoldCase(char16_t c);  // ini_document.h
+}
+
 namespace nw::hosted {
 
 // Who runs the current process. Defaults come from the environment
@@ -50,7 +54,7 @@ using utf::ToUtf8;
 
 // Case-insensitive comparison of Windows names (ASCII and Latin-1 folding,
 // as the registry and profile files compare names).
-char16_t FoldCase(char16_t c);
+using platform::FoldCase;
 bool EqualNoCase(std::u16string_view a, std::u16string_view b);
 int CompareNoCase(std::u16string_view a, std::u16string_view b);
 

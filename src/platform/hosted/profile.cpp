@@ -17,15 +17,10 @@ using nw::hosted::ReadProfileFile;
 using nw::hosted::ResolveProfileFile;
 using nw::hosted::TrimProfileText;
 using nw::hosted::UpdateProfileFile;
+using nw::platform::UnquoteProfileValue;
+constexpr auto Unquote = UnquoteProfileValue;
 
 std::u16string_view View(LPCWSTR text) { return text ? std::u16string_view(text) : std::u16string_view(); }
-
-// One pair of enclosing quotes, double or single, is not part of a value.
-std::u16string_view Unquote(std::u16string_view value) {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
-}
 
 // A value is cut to size - 1 characters; the result is what was stored.
 DWORD CopyValue(std::u16string_view text, LPWSTR out, DWORD size) {
@@ -63,20 +58,6 @@ DWORD CopyList(const std::vector<std::u16string_view>& names, LPWSTR out, DWORD 
     return static_cast<DWORD>(at);
 }
 
-// Section and key names and values must stay on one line and keep their
-// meaning when read back, so the characters that would break the line
-// syntax are refused instead of written.
-bool ValidSection(std::u16string_view section) {
-    return !section.empty() && section.find_first_of(u"]\r\n") == std::u16string_view::npos;
-}
-
-bool ValidKey(std::u16string_view key) {
-    return !key.empty() && key.front() != u';' && key.front() != u'[' &&
-           key.find_first_of(u"=\r\n") == std::u16string_view::npos;
-}
-
-bool ValidValue(std::u16string_view value) { return value.find_first_of(u"\r\n") == std::u16string_view::npos; }
-
 // The value of a key as stored in the file (quotes still in place), or
 // nothing with the reason in the last error.
 std::optional<std::u16string> ReadValue(LPCWSTR section, LPCWSTR key, LPCWSTR fileName) {
@@ -91,13 +72,6 @@ std::optional<std::u16string> ReadValue(LPCWSTR section, LPCWSTR key, LPCWSTR fi
     }
     SetLastError(value ? ERROR_SUCCESS : (error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND));
     return value;
-}
-
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    return -1;
 }
 
 // No exception leaves a profile function: a failure is its failure value
@@ -157,22 +131,7 @@ UINT GetPrivateProfileIntW(LPCWSTR section, LPCWSTR key, INT defaultValue, LPCWS
     return Guarded<UINT>(fallback, [&]() -> UINT {
         const std::optional<std::u16string> stored = ReadValue(section, key, fileName);
         if (!stored) return fallback;
-        std::u16string_view text = Unquote(*stored);
-        while (!text.empty() && nw::hosted::IsProfileBlank(text.front())) text.remove_prefix(1);
-        if (text.empty()) return fallback;
-        bool negative = false;
-        if (text.front() == u'-' || text.front() == u'+') {
-            negative = text.front() == u'-';
-            text.remove_prefix(1);
-        }
-        // Digits until the first non-digit; more digits than fit wrap as
-        // Windows does.
-        UINT result = 0;
-        for (char16_t c : text) {
-            if (c < u'0' || c > u'9') break;
-            result = result * 10 + static_cast<UINT>(c - u'0');
-        }
-        return negative ? 0u - result : result;
+        return nw::platform::ParseProfileInt(*stored, fallback);
     });
 }
 
@@ -189,7 +148,8 @@ BOOL WritePrivateProfileStringW(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPC
         const std::u16string_view k = TrimProfileText(View(key));
         const std::u16string_view v = TrimProfileText(View(value));
         const ProfileFile file = ResolveProfileFile(fileName);
-        if (!ValidSection(s) || (key != nullptr && !ValidKey(k)) || (value != nullptr && !ValidValue(v)) ||
+        if (!nw::platform::ValidProfileSection(s) || (key != nullptr && !nw::platform::ValidProfileKey(k)) ||
+            (value != nullptr && !nw::platform::ValidProfileValue(v)) ||
             file.path.empty()) {
             SetLastError(ERROR_INVALID_PARAMETER);
             return FALSE;
@@ -227,29 +187,10 @@ BOOL GetPrivateProfileStructW(LPCWSTR section, LPCWSTR key, LPVOID data, UINT si
     return Guarded<BOOL>(FALSE, [&]() -> BOOL {
         const std::optional<std::u16string> stored = ReadValue(section, key, fileName);
         if (!stored) return FALSE;
-        const std::u16string_view text = Unquote(*stored);
-        if (text.size() != 2 * static_cast<std::size_t>(size) + 2) {
+        if (!nw::platform::DecodeProfileStruct(Unquote(*stored), static_cast<BYTE*>(data), size)) {
             SetLastError(ERROR_INVALID_DATA);
             return FALSE;
         }
-        // Nothing reaches the caller's buffer unless the whole text is good.
-        std::vector<BYTE> bytes(static_cast<std::size_t>(size) + 1);
-        BYTE sum = 0;
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            const int high = HexDigit(text[2 * i]);
-            const int low = HexDigit(text[2 * i + 1]);
-            if (high < 0 || low < 0) {
-                SetLastError(ERROR_INVALID_DATA);
-                return FALSE;
-            }
-            bytes[i] = static_cast<BYTE>(high << 4 | low);
-            if (i < size) sum = static_cast<BYTE>(sum + bytes[i]);
-        }
-        if (sum != bytes[size]) {
-            SetLastError(ERROR_INVALID_DATA);
-            return FALSE;
-        }
-        if (size != 0) std::copy(bytes.begin(), bytes.begin() + size, static_cast<BYTE*>(data));
         SetLastError(ERROR_SUCCESS);
         return TRUE;
     });
@@ -259,18 +200,7 @@ BOOL WritePrivateProfileStructW(LPCWSTR section, LPCWSTR key, LPVOID data, UINT 
     // No data deletes the key, as Windows does.
     if (data == nullptr) return WritePrivateProfileStringW(section, key, nullptr, fileName);
     return Guarded<BOOL>(FALSE, [&]() -> BOOL {
-        static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-        const auto* bytes = static_cast<const BYTE*>(data);
-        std::u16string text;
-        text.reserve(2 * static_cast<std::size_t>(size) + 2);
-        BYTE sum = 0;
-        for (UINT i = 0; i < size; ++i) {
-            text += kDigits[bytes[i] >> 4];
-            text += kDigits[bytes[i] & 0xF];
-            sum = static_cast<BYTE>(sum + bytes[i]);
-        }
-        text += kDigits[sum >> 4];
-        text += kDigits[sum & 0xF];
+        const std::u16string text = nw::platform::EncodeProfileStruct(static_cast<const BYTE*>(data), size);
         return WritePrivateProfileStringW(section, key, text.c_str(), fileName);
     });
 }

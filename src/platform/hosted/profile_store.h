@@ -7,10 +7,14 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/hosted/profile_document.h"
+#include "platform/ini_document.h"
 #include "platform/win32api.h"
 
 namespace nw::hosted {
+
+using platform::IniDocument;
+using platform::IniEncoding;
+using platform::TrimProfileText;
 
 struct ProfileFile {
     std::filesystem::path path;  // absolute host path; empty for an unusable name

@@ -156,7 +156,42 @@ constexpr const char* kDefaultSettings[][2] = {
     {"AnnotationYOffset", "0"},
     {"PDFFlags", "512"},
     {"StartApplicationParameterOrder", "12345680"},
+    {"Monochrome Mode", "0"},
+    {"WatermarkDirectory", "C:\\ProgramData\\Kelmora Works\\Watermarks"},
+    {"Common Profile Directory", "C:\\ProgramData\\Kelmora Works\\Profiles"},
+    {"Overwrite Existing Files", "1"},
+    {"Merge Multiple Documents", "0"},
 };
+
+// The registry-level sections a settings file holds, with the driver's
+// defaults; applied by CreateDefaultSettings.
+constexpr const char* kRegistryDefaults =
+    "[PDF Settings]\r\n"
+    "Document User Password=\r\nDocument User Password Encoded=\r\n"
+    "Document Owner Password=\r\nDocument Owner Password Encoded=\r\n"
+    "Stream Compression=105\r\nMono Image Compression=307\r\nColor Image Compression=207\r\n"
+    "JPEG Quality=85\r\nEmbed all fonts=1\r\nCreate subset=1\r\nOpen Zoom=100\r\nOpen At Page=1\r\n"
+    "Resampling Rate=100\r\n"
+    "\r\n[Redirect Printing]\r\nPrompt the User to Select the Printer=No\r\nNumber of copies=1\r\n"
+    "Collate pages=Yes\r\n"
+    "\r\n[Email Settings]\r\nSender Client=0\r\nSMTP Port=25\r\nSMTP Password=\r\n"
+    "SMTP Encoded Password=\r\nDisplay Error Message=Yes\r\n"
+    "\r\n[Text Watermark Stamp Settings]\r\nEnabled=0\r\nLayer=0\r\nText=\r\nPosition=2\r\n"
+    "Font Height=160\r\nFont Weight=700\r\nFont Charset=1\r\nFont Facename=Arial Narrow\r\n"
+    "Visibility=100\r\nOffset Units=2\r\n"
+    "\r\n[Header Settings]\r\nHeader Enable=0\r\nHeader Offset Units=2\r\n"
+    "\r\n[Footer Settings]\r\nFooter Enable=0\r\nFooter Offset Units=2\r\n"
+    "\r\n[OCR Settings]\r\nEnabled=No\r\nArea Unit=1\r\n"
+    "\r\n[XML Settings]\r\nInclude Text=1\r\nInclude Images=1\r\nInclude Path=1\r\nInclude DTD=1\r\n"
+    "\r\n[HTML Settings]\r\nCSS settings=1\r\nEmbed all font=1\r\nCreate subset=1\r\n"
+    "Vector graphics display mode=1\r\nRemove Unused Font Tables=1\r\n"
+    "\r\n[Resolutions]\r\nNumber of Resolutions=3\r\n"
+    "Resolution1 Name=Draft\r\nResolution1 Code=-1\r\nResolution1 DPI X=100\r\nResolution1 DPI Y=100\r\n"
+    "Resolution1 Visible=1\r\nResolution1 Custom=0\r\n"
+    "Resolution2 Name=Normal\r\nResolution2 Code=-3\r\nResolution2 DPI X=300\r\nResolution2 DPI Y=300\r\n"
+    "Resolution2 Visible=1\r\nResolution2 Custom=0\r\n"
+    "Resolution3 Name=High\r\nResolution3 Code=-4\r\nResolution3 DPI X=600\r\nResolution3 DPI Y=600\r\n"
+    "Resolution3 Visible=1\r\nResolution3 Custom=0\r\n";
 
 void PutNumber(Bytes& record, const NumberDefault& field) {
     std::memcpy(record.data() + field.offset, &field.value, field.width);  // little-endian
@@ -216,7 +251,8 @@ std::string DataFileText() {
     }
     text += "\r\n[Default Settings]\r\n";
     for (const auto& setting : kDefaultSettings) text += std::string(setting[0]) + "=" + setting[1] + "\r\n";
-    text += "\r\n[Text Output Settings]\r\nFormatting Style=2\r\nEncoding=0\r\n";
+    text += "\r\n[Text Output Settings]\r\nFormatting Style=2\r\nEncoding=0\r\n\r\n";
+    text += kRegistryDefaults;
     return text;
 }
 

@@ -103,12 +103,12 @@ TEST(ResolutionIni, StopsAtTheFirstFailedWrite) {
     TempDir folder;
     const WString file = folder.File(W("settings.ini"));
     const ResolutionList list{Entry(W("One"), 1, 100, 100, 1, 0), Entry(W("Two"), 2, 200, 200, 1, 0)};
-    // The count always goes through WritePrivateProfileInt; the third
-    // integer write (DPI Y of the first entry) fails.
+    // The count goes through the given writer too (which stores nothing);
+    // the third integer write (DPI X of the first entry) fails.
     EXPECT_EQ(WriteResolutionsToIni(file.c_str(), list, &::WritePrivateProfileStringW, &FailingIntWriter), 0);
     EXPECT_EQ(g_intWrites, 3);
     const std::string text = ReadFileBytes(file);
-    EXPECT_NE(text.find("Number of Resolutions=2"), std::string::npos);
+    EXPECT_EQ(text.find("Number of Resolutions"), std::string::npos);
     EXPECT_NE(text.find("Resolution1 Name=One"), std::string::npos);
     EXPECT_EQ(text.find("Resolution2"), std::string::npos);
 }

@@ -1,4 +1,5 @@
-// One INI file as lines. Every line keeps the bytes it was read as, so a
+// One INI file as lines, for the hosted profile functions and for the
+// settings files the library builds in memory on every platform. Every line keeps the bytes it was read as, so a
 // write re-encodes only the lines it touches and leaves comments, blank
 // lines, line ends and undecodable bytes of the rest exactly as they were.
 #pragma once
@@ -10,7 +11,7 @@
 
 #include "platform/win32api.h"
 
-namespace nw::hosted {
+namespace nw::platform {
 
 enum class IniEncoding { Ansi, Utf8, Utf16Le };
 
@@ -78,9 +79,33 @@ private:
     std::vector<Probe> probes_;  // one per line
 };
 
+// Case folding of section and key names (ASCII, Latin-1, Cyrillic), as the
+// hosted profile functions and registry compare names.
+char16_t FoldCase(char16_t c);
 // Blanks as the profile functions trim them.
 bool IsProfileBlank(char16_t c);
 std::u16string_view TrimProfileText(std::u16string_view text);
 std::u16string FoldProfileName(std::u16string_view name);
 
-}  // namespace nw::hosted
+// The rules the profile functions apply to what they read and write, shared
+// by the hosted functions and the library's in-memory settings files so that
+// both produce the same bytes.
+// One pair of enclosing quotes, double or single, is not part of a value.
+std::u16string_view UnquoteProfileValue(std::u16string_view value);
+// GetPrivateProfileIntW's reading of a stored value: leading blanks, a sign,
+// digits up to the first non-digit (wrapping as Windows does); the fallback
+// when nothing is left.
+UINT ParseProfileInt(std::u16string_view stored, UINT fallback);
+// WritePrivateProfileStructW's text: two upper-case hex digits per byte and
+// a checksum byte (the byte sum).
+std::u16string EncodeProfileStruct(const BYTE* data, UINT size);
+// The reverse; false (nothing stored) unless the text is exactly size + 1
+// good hex pairs with a matching checksum.
+bool DecodeProfileStruct(std::u16string_view text, BYTE* data, UINT size);
+// Names and values that keep their meaning when read back: what a writer
+// refuses with ERROR_INVALID_PARAMETER. Arguments are expected trimmed.
+bool ValidProfileSection(std::u16string_view section);
+bool ValidProfileKey(std::u16string_view key);
+bool ValidProfileValue(std::u16string_view value);
+
+}  // namespace nw::platform

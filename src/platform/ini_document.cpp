@@ -1,8 +1,6 @@
-#include "platform/hosted/profile_document.h"
+#include "platform/ini_document.h"
 
-#include "platform/hosted/machine.h"
-
-namespace nw::hosted {
+namespace nw::platform {
 namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
@@ -19,6 +17,16 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
 
 }  // namespace
 
+char16_t FoldCase(char16_t c) {
+    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
+    if (c < 0xE0) return c;
+    if (c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
+    if (c == 0xFF) return 0x178;
+    if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 0x20);
+    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
+    return c;
+}
+
 bool IsProfileBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
 }
@@ -33,6 +41,85 @@ std::u16string FoldProfileName(std::u16string_view name) {
     std::u16string folded(name);
     for (auto& c : folded) c = FoldCase(c);
     return folded;
+}
+
+std::u16string_view UnquoteProfileValue(std::u16string_view value) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+UINT ParseProfileInt(std::u16string_view stored, UINT fallback) {
+    std::u16string_view text = UnquoteProfileValue(stored);
+    while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
+    if (text.empty()) return fallback;
+    bool negative = false;
+    if (text.front() == u'-' || text.front() == u'+') {
+        negative = text.front() == u'-';
+        text.remove_prefix(1);
+    }
+    UINT result = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9') break;
+        result = result * 10 + static_cast<UINT>(c - u'0');
+    }
+    return negative ? 0u - result : result;
+}
+
+namespace {
+
+int HexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::u16string EncodeProfileStruct(const BYTE* data, UINT size) {
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string text;
+    text.reserve(2 * static_cast<std::size_t>(size) + 2);
+    BYTE sum = 0;
+    for (UINT i = 0; i < size; ++i) {
+        text += kDigits[data[i] >> 4];
+        text += kDigits[data[i] & 0xF];
+        sum = static_cast<BYTE>(sum + data[i]);
+    }
+    text += kDigits[sum >> 4];
+    text += kDigits[sum & 0xF];
+    return text;
+}
+
+bool DecodeProfileStruct(std::u16string_view text, BYTE* data, UINT size) {
+    if (text.size() != 2 * static_cast<std::size_t>(size) + 2) return false;
+    // Nothing reaches the caller's buffer unless the whole text is good.
+    std::vector<BYTE> bytes(static_cast<std::size_t>(size) + 1);
+    BYTE sum = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const int high = HexDigit(text[2 * i]);
+        const int low = HexDigit(text[2 * i + 1]);
+        if (high < 0 || low < 0) return false;
+        bytes[i] = static_cast<BYTE>(high << 4 | low);
+        if (i < size) sum = static_cast<BYTE>(sum + bytes[i]);
+    }
+    if (sum != bytes[size]) return false;
+    for (UINT i = 0; i < size; ++i) data[i] = bytes[i];
+    return true;
+}
+
+bool ValidProfileSection(std::u16string_view section) {
+    return !section.empty() && section.find_first_of(u"]\r\n") == std::u16string_view::npos;
+}
+
+bool ValidProfileKey(std::u16string_view key) {
+    return !key.empty() && key.front() != u';' && key.front() != u'[' &&
+           key.find_first_of(u"=\r\n") == std::u16string_view::npos;
+}
+
+bool ValidProfileValue(std::u16string_view value) {
+    return value.find_first_of(u"\r\n") == std::u16string_view::npos;
 }
 
 IniDocument IniDocument::Parse(std::string_view bytes, UINT ansiCodePage) {
@@ -101,7 +188,7 @@ std::string IniDocument::Encode(std::u16string_view text) const {
     }
     // Each UTF-16 unit is at most three UTF-8 bytes, or one byte of 1252.
     out.resize(text.size() * (codePage_ == CP_UTF8 ? 3 : 1));
-    const int n = WideCharToMultiByte(codePage_, 0, text.data(), static_cast<int>(text.size()), out.data(),
+    const int n = WideCharToMultiByte(codePage_, 0, reinterpret_cast<LPCWSTR>(text.data()), static_cast<int>(text.size()), out.data(),
                                       static_cast<int>(out.size()), nullptr, nullptr);
     out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     return out;
@@ -118,7 +205,7 @@ std::u16string IniDocument::Decode(std::string_view bytes) const {
         return out;
     }
     out.resize(bytes.size());
-    const int n = MultiByteToWideChar(codePage_, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
+    const int n = MultiByteToWideChar(codePage_, 0, bytes.data(), static_cast<int>(bytes.size()), reinterpret_cast<LPWSTR>(out.data()),
                                       static_cast<int>(out.size()));
     out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     return out;
@@ -271,4 +358,4 @@ bool IniDocument::DeleteSection(std::u16string_view section) {
     return true;
 }
 
-}  // namespace nw::hosted
+}  // namespace nw::platform

@@ -1,0 +1,86 @@
+// nwdevmode export PRINTER FILE          the printer's settings into an INI file
+// nwdevmode import PRINTER FILE          a settings file applied to the printer
+// nwdevmode defaults PRINTER [--json]    the record CreateDefaultSettings builds
+// nwdevmode defaults PRINTER --apply     ... made the current user's record
+#include <memory>
+#include <string>
+
+#include "command.h"
+#include "nordwisp/NordwispDEVMODE.h"
+#include "nordwisp/NordwispMachine.h"
+#include "platform/handles.h"
+#include "platform/win32api.h"
+#include "profiles/default_environment.h"
+
+namespace nwtool {
+namespace {
+
+// The record is the library's GlobalAlloc'd block, freed by its machine.
+void FreeLibraryBlock(NordwispDEVMODE* record) { NordwispMachine_FreeBlock(record); }
+
+struct SettingsFileOptions {
+    std::string printer;
+    std::string file;
+    bool json = false;
+    bool apply = false;
+};
+
+void RunExport(const SettingsFileOptions& options) {
+    RecordPtr record = LoadRecord(options.printer);
+    const std::u16string file = FromUtf8(options.file);
+    if (!ExportSettingstoINIFile(record.get(), file.c_str())) FailWithLastError("export " + options.file);
+}
+
+// The settings import has no export of its own yet; the tool runs the
+// library's own, as "papers" and "template" do.
+void RunImport(const SettingsFileOptions& options) {
+    RecordPtr record = LoadRecord(options.printer);
+    const std::u16string file = FromUtf8(options.file);
+    if (::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) Fail("cannot read " + options.file);
+    const std::u16string printer = FromUtf8(options.printer);
+    // The printer's paper list resolves the file's paper code.
+    nw::PrinterHandle handle;
+    ::OpenPrinterW(const_cast<LPWSTR>(printer.c_str()), handle.put(), nullptr);
+    nw::profiles::DefaultEnvironment(handle.get(), file.c_str(), record.get(), 0);
+    if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
+}
+
+void RunDefaults(const SettingsFileOptions& options) {
+    const std::u16string printer = FromUtf8(options.printer);
+    std::unique_ptr<NordwispDEVMODE, void (*)(NordwispDEVMODE*)> record(CreateDefaultSettings(printer.c_str()),
+                                                                       &FreeLibraryBlock);
+    if (!record) FailWithLastError("default settings of " + options.printer);
+    if (options.apply) {
+        // The default record names no public field; the spooler merges
+        // those the user's record names.
+        record->DM.dmFields = LoadRecord(options.printer)->DM.dmFields;
+        if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
+        return;
+    }
+    PrintRecord(record.get(), options.printer, options.json);
+}
+
+void SetupSettingsFiles(CLI::App& app) {
+    auto options = std::make_shared<SettingsFileOptions>();
+    auto* exporting = app.add_subcommand("export", "Write all settings of a printer into an INI file");
+    exporting->add_option("PRINTER", options->printer, "Printer name")->required();
+    exporting->add_option("FILE", options->file, "Settings file to write")->required();
+    exporting->callback([options] { RunExport(*options); });
+
+    auto* importing = app.add_subcommand("import", "Apply a settings file to a printer for the current user");
+    importing->add_option("PRINTER", options->printer, "Printer name")->required();
+    importing->add_option("FILE", options->file, "Settings file to read")->required();
+    importing->callback([options] { RunImport(*options); });
+
+    auto* defaults = app.add_subcommand("defaults", "Show the printer's default record, or make it the user's");
+    defaults->add_option("PRINTER", options->printer, "Printer name")->required();
+    auto* json = defaults->add_flag("--json", options->json, "Print the fields as a JSON object");
+    defaults->add_flag("--apply", options->apply, "Make the default record the current user's record")
+        ->excludes(json);
+    defaults->callback([options] { RunDefaults(*options); });
+}
+
+const bool registered = RegisterCommand(&SetupSettingsFiles);
+
+}  // namespace
+}  // namespace nwtool

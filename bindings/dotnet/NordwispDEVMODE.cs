@@ -1384,6 +1384,10 @@ namespace Nordwisp
         public static extern int CopySettingsForAllUsers([MarshalAs(UnmanagedType.LPWStr)] string printerName);
         [DllImport(Library, EntryPoint = "CopySettingsForAllUsersA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int CopySettingsForAllUsersA([MarshalAs(UnmanagedType.LPStr)] string printerName);
+        [DllImport(Library, EntryPoint = "ReplaceUserSettings", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ReplaceUserSettings([MarshalAs(UnmanagedType.LPWStr)] string printerName, int allUsers);
+        [DllImport(Library, EntryPoint = "ReplaceUserSettingsA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ReplaceUserSettingsA([MarshalAs(UnmanagedType.LPStr)] string printerName, int allUsers);
         [DllImport(Library, EntryPoint = "CopyRegValueToAllUsers", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int CopyRegValueToAllUsers([MarshalAs(UnmanagedType.LPWStr)] string keyPath, [MarshalAs(UnmanagedType.LPWStr)] string valueName);
         [DllImport(Library, EntryPoint = "CopyRegValueToAllUsersA", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]

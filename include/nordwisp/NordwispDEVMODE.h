@@ -2360,6 +2360,15 @@ NW_EXPORT int NW_API ClearUserSettingsA(const char* printerName, int allUsers) N
  * tree and is no failure: there are no settings to give. */
 NW_EXPORT int NW_API CopySettingsForAllUsers(const NWCHAR* printerName) NW_NOEXCEPT;
 NW_EXPORT int NW_API CopySettingsForAllUsersA(const char* printerName) NW_NOEXCEPT;
+/* Resets the printer to its driver's defaults: builds the record
+ * CreateDefaultSettings builds (which also resets the printer's registry
+ * settings from the driver's data file), clears the cached records as
+ * ClearUserSettings does with the same flag and, with allUsers non-zero,
+ * stores the default record in every user's cached records and saves it as
+ * the printer's global default; then saves it as the current user's
+ * record. 0 when the default record cannot be built or a save fails. */
+NW_EXPORT int NW_API ReplaceUserSettings(const NWCHAR* printerName, int allUsers) NW_NOEXCEPT;
+NW_EXPORT int NW_API ReplaceUserSettingsA(const char* printerName, int allUsers) NW_NOEXCEPT;
 /* Copies one value (type and bytes) of HKEY_CURRENT_USER keyPath into the
  * same key of every user; users without the key are left alone (it is not
  * created). A null valueName is the key's default value. */

@@ -6,6 +6,7 @@
 #include "devmode/record_store.h"
 #include "platform/handles.h"
 #include "platform/registry_batch.h"
+#include "profiles/default_settings.h"
 #include "settings/key_path.h"
 #include "settings/registry_primitives.h"
 #include "users/cached_records.h"
@@ -51,6 +52,23 @@ int ClearUserSettingsFor(const WCHAR* printerName, bool allUsers) {
         if (ForEachUserProfile(clear, false) != 1) result = 0;
     }
     if (RemoveCachedRecords(HKEY_CURRENT_USER, printerName) != 1) result = 0;
+    return result;
+}
+
+int ReplaceUserSettingsFor(const WCHAR* printerName, bool allUsers) {
+    if (printerName == nullptr) return 0;
+    LoadedRecord defaults(profiles::CreateDefaultSettings(printerName));
+    if (!defaults) return 0;
+    ClearUserSettingsFor(printerName, allUsers);
+    int result = 1;
+    if (allUsers) {
+        const UserAction give = [&](HKEY root) {
+            return InOneChange(root, [&](HKEY key) { return StoreCachedRecord(key, printerName, defaults.get()); });
+        };
+        ForEachUserProfile(give, true);
+        if (SaveRecord(printerName, defaults.get(), RecordStore::GlobalDefault) != 1) result = 0;
+    }
+    if (SaveRecord(printerName, defaults.get(), RecordStore::PerUser) != 1) result = 0;
     return result;
 }
 

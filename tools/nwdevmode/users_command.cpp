@@ -1,4 +1,4 @@
-// nwdevmode users PRINTER copy-to-all | clear [--all-users]
+// nwdevmode users PRINTER copy-to-all | clear [--all-users] | replace [--all-users]
 // | copy-value KEYPATH VALUE : copies or clears a printer's settings for
 // every user of the machine and prints the users it reached.
 #include <algorithm>
@@ -60,6 +60,14 @@ void SetupUsers(CLI::App& app) {
     clear->callback([options] {
         const std::u16string printer = FromUtf8(options->printer);
         Run("clear the settings", [&] { return ClearUserSettings(printer.c_str(), options->allUsers ? 1 : 0); },
+            options->allUsers);
+    });
+
+    auto* replace = users->add_subcommand("replace", "Reset the printer to the driver's defaults for the current user");
+    replace->add_flag("--all-users", options->allUsers, "Reset it for every user");
+    replace->callback([options] {
+        const std::u16string printer = FromUtf8(options->printer);
+        Run("reset the settings", [&] { return ReplaceUserSettings(printer.c_str(), options->allUsers ? 1 : 0); },
             options->allUsers);
     });
 

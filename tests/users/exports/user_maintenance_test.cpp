@@ -29,16 +29,21 @@ struct User {
 
 // Starts a child as another user of the machine (its HKEY_CURRENT_USER is
 // that user's hive), optionally without administrator membership.
-int RunAs(const User& user, const std::string& child, bool administrator = true) {
+int RunAsWith(const User& user, const std::string& child, const std::vector<std::string>& args,
+              bool administrator = true) {
     ::setenv("NORDWISP_USER_NAME", user.name.c_str(), 1);
     std::string sid(user.sid.begin(), user.sid.end());
     ::setenv("NORDWISP_USER_SID", sid.c_str(), 1);
     if (!administrator) ::setenv("NORDWISP_ADMIN", "0", 1);
-    const int result = RunChild(child);
+    const int result = RunChild(child, args);
     ::unsetenv("NORDWISP_USER_NAME");
     ::unsetenv("NORDWISP_USER_SID");
     ::unsetenv("NORDWISP_ADMIN");
     return result;
+}
+
+int RunAs(const User& user, const std::string& child, bool administrator = true) {
+    return RunAsWith(user, child, {}, administrator);
 }
 
 // What a user sees after the copy: 0 when the record, both caches and the
@@ -60,11 +65,29 @@ NW_TEST_CHILD(SeesCopiedSettings) {
     return 0;
 }
 
+// What a user sees after the replace: the record and both caches hold the
+// file format of the driver's defaults (args[0]).
+NW_TEST_CHILD(SeesDefaultRecord) {
+    const auto format = static_cast<std::uint32_t>(std::stoul(args.at(0)));
+    Record record(LoadNordwispDEVMODE(kPrinter));
+    if (!record) return 10;
+    if (At<std::uint32_t>(*record, NW_OFFSET(FileFormat)) != format) return 11;
+    for (const WString* key : {&kPerUser, &kRecords2}) {
+        const auto cached = ReadRaw(HKEY_CURRENT_USER, *key, kPrinter);
+        if (!cached || cached->bytes.size() != NW_DEVMODE_SIZE) return 12;
+        if (At<std::uint32_t>(*reinterpret_cast<const NordwispDEVMODE*>(cached->bytes.data()),
+                              NW_OFFSET(FileFormat)) != format)
+            return 13;
+    }
+    return 0;
+}
+
 // As a user without administrator membership every export fails.
 NW_TEST_CHILD(MaintainAsStandardUser) {
     if (CopySettingsForAllUsers(kPrinter) != 0) return 10;
     if (ClearUserSettings(kPrinter, 1) != 0) return 11;
     if (CopyRegValueToAllUsers(W("Printers\\DevModePerUser"), W("Marker")) != 0) return 12;
+    if (ReplaceUserSettings(kPrinter, 1) != 0) return 13;
     return 0;
 }
 
@@ -179,6 +202,32 @@ TEST_F(UserMaintenanceTest, ClearRemovesOnlyThePrintersCachedValues) {
         });
     }
     EXPECT_EQ(NW_EXPORT_CALL(ClearUserSettings(nullptr, 1)), (Outcome{0, kNullArgument}));
+}
+
+TEST_F(UserMaintenanceTest, ReplaceGivesEveryUserTheDriversDefaults) {
+    PrepareCurrentUser();
+    ASSERT_EQ(CopySettingsForAllUsers(kPrinter), 1);
+    std::uint32_t defaultFormat = 0;
+    {
+        Block<NordwispDEVMODE> defaults(CreateDefaultSettings(kPrinter));
+        ASSERT_TRUE(defaults);
+        defaultFormat = At<std::uint32_t>(*defaults, NW_OFFSET(FileFormat));
+        ASSERT_NE(defaultFormat, kCopiedFormat);
+    }
+    // Flag 0: the current user only.
+    EXPECT_EQ(NW_EXPORT_CALL(ReplaceUserSettings(kPrinter, 0)), (Outcome{1, 0}));
+    {
+        Record mine(LoadNordwispDEVMODE(kPrinter));
+        ASSERT_TRUE(mine);
+        EXPECT_EQ(At<std::uint32_t>(*mine, NW_OFFSET(FileFormat)), defaultFormat);
+    }
+    EXPECT_EQ(RunAs(ann_, "SeesCopiedSettings"), 0);
+
+    EXPECT_EQ(NW_EXPORT_CALL(ReplaceUserSettingsA("Nordwisp Printer", 1)), (Outcome{1, 0}));
+    const std::string format = std::to_string(defaultFormat);
+    for (const User* user : {&ann_, &bob_, &cy_})
+        EXPECT_EQ(RunAsWith(*user, "SeesDefaultRecord", {format}), 0) << user->name;
+    EXPECT_EQ(NW_EXPORT_CALL(ReplaceUserSettings(nullptr, 1)), (Outcome{0, kNullArgument}));
 }
 
 TEST_F(UserMaintenanceTest, CopyValueReachesUsersThatHaveTheKey) {

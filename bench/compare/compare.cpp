@@ -191,6 +191,21 @@ Result TemplatesAndCounter(long long names) {
     });
 }
 
+// A whole settings file written again and again, as an application saving
+// its configuration: every key read from the record, the registry and the
+// paper list, merged into the existing file and written once.
+Result SettingsExport(long long exports) {
+    NordwispDEVMODE record = FreshRecord("export");
+    static const NWCHAR kFile[] = {'C', ':', '\\', 'n', 'w', '_', 'c', 'o', 'm', 'p', 'a', 'r', 'e',
+                                   '_', 'e', 'x', 'p', 'o', 'r', 't', '.', 'i', 'n', 'i', 0};
+    return Time(exports, [&] {
+        long long failures = 0;
+        for (long long i = 0; i < exports; ++i)
+            if (ExportSettingstoINIFile(&record, kFile) != 1) ++failures;
+        return failures;
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -201,5 +216,6 @@ int main(int argc, char** argv) {
     Print("record_accessors_1000000", RecordAccessors(1000000 / scale));
     Print("plain_memory_1000000", PlainMemory(1000000 / scale));
     Print("templates_counter_10000", TemplatesAndCounter(10000 / scale));
+    Print("settings_export_100", SettingsExport(100 / scale));
     return 0;
 }

@@ -640,13 +640,6 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
         change.valueName = valueName ? valueName : u"";
         if (change.valueName.size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
         change.type = type;
-        // Windows keeps the terminator of a text whose writer left it out of
-        // the count, when it follows the counted characters.
-        if (dataSize >= 2 && (type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ)) {
-            const std::size_t last = dataSize / 2 - 1;
-            const auto unit = [&](std::size_t i) { return data[2 * i] | data[2 * i + 1]; };
-            if (unit(last) != 0 && unit(last + 1) == 0 && dataSize + 2 <= kMaxValueSize) dataSize += 2;
-        }
         if (dataSize != 0) change.data.assign(data, data + dataSize);
         return ChangeValue(key, std::move(change));
     });

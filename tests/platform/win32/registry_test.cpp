@@ -158,11 +158,6 @@ TEST_F(RegistryTest, ValuesKeepTheirExactTypeAndBytes) {
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(size, 6u);
     EXPECT_EQ(Read(root_.get(), W("Unterminated")), Bytes(text, 6));
-    // A zero after the counted characters is kept as the terminator.
-    const WCHAR terminated[] = W("abc");
-    ASSERT_EQ(RegSetValueExW(root_.get(), W("Terminated"), 0, REG_SZ, reinterpret_cast<const BYTE*>(terminated), 6),
-              ERROR_SUCCESS);
-    EXPECT_EQ(Read(root_.get(), W("Terminated")), Bytes(terminated, 8));
 
     const BYTE embedded[] = {'a', 0, 0, 0, 'b', 0, 0, 0};
     const BYTE odd[] = {1, 2, 3};

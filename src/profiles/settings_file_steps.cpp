@@ -1019,8 +1019,12 @@ void ExportPapers(const ExportContext& out) {
             });
         };
         DWORD available = 0, width = 0, height = 0, code = 0, advanced = 0;
-        const bool present = dword(W("Available"), available) | dword(W("Width"), width) |
-                             dword(W("Height"), height) | dword(W("WindowsPaperCode"), code);
+        // Every value is read, whichever of them are present.
+        const bool hasAvailable = dword(W("Available"), available);
+        const bool hasWidth = dword(W("Width"), width);
+        const bool hasHeight = dword(W("Height"), height);
+        const bool hasCode = dword(W("WindowsPaperCode"), code);
+        const bool present = hasAvailable || hasWidth || hasHeight || hasCode;
         if (!present) continue;
         out.Int(kPaperSection, PaperKey(n, W(" Available")).c_str(), static_cast<std::int32_t>(available));
         out.Text(kPaperSection, PaperKey(n, W(" Title")).c_str(), text(W("Title")));

@@ -43,6 +43,18 @@ void Run(const std::string& action, const std::function<int()>& call, bool every
     PrintReached(action == "clear the settings" ? "Cleared" : "Changed", everyone);
 }
 
+// A command over the export of (printer, all-users flag) shape.
+void AddAllUsersCommand(CLI::App& users, const std::shared_ptr<UsersOptions>& options, const char* name,
+                        const char* description, const char* flagHelp, const std::string& action,
+                        int(NW_API* call)(const NWCHAR*, int)) {
+    auto* command = users.add_subcommand(name, description);
+    command->add_flag("--all-users", options->allUsers, flagHelp);
+    command->callback([options, action, call] {
+        const std::u16string printer = FromUtf8(options->printer);
+        Run(action, [&] { return call(printer.c_str(), options->allUsers ? 1 : 0); }, options->allUsers);
+    });
+}
+
 void SetupUsers(CLI::App& app) {
     auto options = std::make_shared<UsersOptions>();
     auto* users = app.add_subcommand("users", "Copy or clear a printer's settings for every user of the machine");
@@ -55,21 +67,10 @@ void SetupUsers(CLI::App& app) {
             Run("copy the settings", [&] { return CopySettingsForAllUsers(printer.c_str()); }, true);
         });
 
-    auto* clear = users->add_subcommand("clear", "Remove the printer's cached records of the current user");
-    clear->add_flag("--all-users", options->allUsers, "Remove them from every user");
-    clear->callback([options] {
-        const std::u16string printer = FromUtf8(options->printer);
-        Run("clear the settings", [&] { return ClearUserSettings(printer.c_str(), options->allUsers ? 1 : 0); },
-            options->allUsers);
-    });
-
-    auto* replace = users->add_subcommand("replace", "Reset the printer to the driver's defaults for the current user");
-    replace->add_flag("--all-users", options->allUsers, "Reset it for every user");
-    replace->callback([options] {
-        const std::u16string printer = FromUtf8(options->printer);
-        Run("reset the settings", [&] { return ReplaceUserSettings(printer.c_str(), options->allUsers ? 1 : 0); },
-            options->allUsers);
-    });
+    AddAllUsersCommand(*users, options, "clear", "Remove the printer's cached records of the current user",
+                       "Remove them from every user", "clear the settings", ClearUserSettings);
+    AddAllUsersCommand(*users, options, "replace", "Reset the printer to the driver's defaults for the current user",
+                       "Reset it for every user", "reset the settings", ReplaceUserSettings);
 
     auto* copyValue = users->add_subcommand(
         "copy-value", "Copy one value of the current user's registry to every user that has its key");

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -34,7 +35,14 @@ constexpr int kJournalLength = 3;    // committed bytes of the journal
 constexpr int kHiveStamp = 4;        // identity of the announced hive text (3 slots)
 constexpr int kVolatileStamp = 7;    // and of the volatile keys' file (3 slots)
 constexpr int kUnfinished = 10;      // a change was being persisted (its writer may have died)
+constexpr int kMutexReady = 11;      // kMutexMagic once the mutex below is set up
 constexpr std::size_t kCounterBytes = 4096;
+// The hive's lock: a robust process-shared mutex in the mapped lock file. A
+// flock costs two system calls per change; the mutex none unless contended,
+// and a holder that dies releases it as a flock would (EOWNERDEAD).
+constexpr std::size_t kMutexOffset = 1024;
+constexpr std::uint64_t kMutexMagic = 0x4E575245474D5458ull;
+static_assert(kMutexOffset + sizeof(pthread_mutex_t) <= kCounterBytes);
 
 // Small hives are rewritten whole on every change, so their file is always
 // current; bigger ones append to the journal, which is folded into the file
@@ -285,31 +293,63 @@ LSTATUS Hive::Open() {
     if (!MakeFolders(file_.parent_path(), FolderMode(access_))) return ErrorFromErrno(errno, ERROR_CANTOPEN);
     FileDescriptor lock(OpenWithMode(lockFile_, O_RDWR, FileMode(access_)));
     if (lock.Get() < 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
-    FileLock exclusive(lock.Get(), LOCK_EX);
-    struct stat info {};
-    if (!exclusive.Locked() || ::fstat(lock.Get(), &info) != 0) return ERROR_CANTOPEN;
-    const bool fresh = static_cast<std::size_t>(info.st_size) < kCounterBytes;
-    if (fresh && ::ftruncate(lock.Get(), static_cast<off_t>(kCounterBytes)) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
-    FileDescriptor journal(OpenWithMode(journalFile_, O_RDWR, FileMode(access_)));
-    if (journal.Get() < 0 || ::fstat(journal.Get(), &info) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
-    void* mapped = ::mmap(nullptr, kCounterBytes, PROT_READ | PROT_WRITE, MAP_SHARED, lock.Get(), 0);
-    if (mapped == MAP_FAILED) return ErrorFromErrno(errno, ERROR_CANTOPEN);
-    counters_ = static_cast<std::uint64_t*>(mapped);
-    lockFd_ = lock.Release();
-    journalFd_ = journal.Release();
-    // A journal found without its lock file is trusted whole.
-    if (fresh) SetCounter(kJournalLength, static_cast<std::uint64_t>(info.st_size));
+    {
+        // The flock guards only the setting up of the lock file itself.
+        FileLock setup(lock.Get(), LOCK_EX);
+        struct stat info {};
+        if (!setup.Locked() || ::fstat(lock.Get(), &info) != 0) return ERROR_CANTOPEN;
+        const bool fresh = static_cast<std::size_t>(info.st_size) < kCounterBytes;
+        if (fresh && ::ftruncate(lock.Get(), static_cast<off_t>(kCounterBytes)) != 0)
+            return ErrorFromErrno(errno, ERROR_CANTOPEN);
+        FileDescriptor journal(OpenWithMode(journalFile_, O_RDWR, FileMode(access_)));
+        if (journal.Get() < 0 || ::fstat(journal.Get(), &info) != 0) return ErrorFromErrno(errno, ERROR_CANTOPEN);
+        void* mapped = ::mmap(nullptr, kCounterBytes, PROT_READ | PROT_WRITE, MAP_SHARED, lock.Get(), 0);
+        if (mapped == MAP_FAILED) return ErrorFromErrno(errno, ERROR_CANTOPEN);
+        counters_ = static_cast<std::uint64_t*>(mapped);
+        lockFd_ = lock.Release();
+        journalFd_ = journal.Release();
+        // A journal found without its lock file is trusted whole.
+        if (fresh) SetCounter(kJournalLength, static_cast<std::uint64_t>(info.st_size));
+        if (Counter(kMutexReady) != kMutexMagic) {
+            pthread_mutexattr_t attributes;
+            pthread_mutexattr_init(&attributes);
+            pthread_mutexattr_setpshared(&attributes, PTHREAD_PROCESS_SHARED);
+            pthread_mutexattr_setrobust(&attributes, PTHREAD_MUTEX_ROBUST);
+            // Taking it twice is a fault to report, not a deadlock.
+            pthread_mutexattr_settype(&attributes, PTHREAD_MUTEX_ERRORCHECK);
+            const int made = pthread_mutex_init(Mutex(), &attributes);
+            pthread_mutexattr_destroy(&attributes);
+            if (made != 0) return ERROR_CANTOPEN;
+            SetCounter(kMutexReady, kMutexMagic);
+        }
+    }
+    if (!LockHive()) return ERROR_CANTOPEN;
     exclusive_ = true;
     const LSTATUS status = Recover();
     exclusive_ = false;
+    UnlockHive();
     return status;
 }
+
+pthread_mutex_t* Hive::Mutex() const {
+    return reinterpret_cast<pthread_mutex_t*>(reinterpret_cast<char*>(counters_) + kMutexOffset);
+}
+
+bool Hive::LockHive() {
+    int result = pthread_mutex_lock(Mutex());
+    // Its holder died: what it left half-done is marked unfinished and
+    // repaired by the next writer.
+    if (result == EOWNERDEAD) result = pthread_mutex_consistent(Mutex());
+    return result == 0;
+}
+
+void Hive::UnlockHive() { pthread_mutex_unlock(Mutex()); }
 
 // What a writer killed half-way may have left: a hive file renamed into
 // place but not announced, bytes past the committed journal. Also picks up
 // a hive file edited by hand.
 LSTATUS Hive::Recover() {
-    AnnounceReplacedFiles();
+    AnnounceReplacedFiles(true);
     LSTATUS status = Sync(true);
     if (status != ERROR_SUCCESS) return status;
     const std::uint64_t size = JournalSize();
@@ -344,10 +384,13 @@ void Hive::Announce(int epoch) {
 
 // A file renamed into place by a process killed before it announced it, or
 // put there by hand: announce it, so every process reads it (this one too).
-void Hive::AnnounceReplacedFiles() {
+// True when one was.
+bool Hive::AnnounceReplacedFiles(bool volatileToo) {
     const std::pair<const std::filesystem::path*, int> files[] = {{&file_, kPersistentEpoch},
                                                                   {&volatileFile_, kVolatileEpoch}};
+    bool announced = false;
     for (const auto& [path, epoch] : files) {
+        if (epoch == kVolatileEpoch && !volatileToo) continue;
         const auto stamp = Stamp(*path);
         const int slot = epoch == kPersistentEpoch ? kHiveStamp : kVolatileStamp;
         bool same = true;
@@ -356,8 +399,20 @@ void Hive::AnnounceReplacedFiles() {
         for (int i = 0; i < 3; ++i) SetCounter(slot + i, stamp[static_cast<std::size_t>(i)]);
         SetCounter(epoch, Counter(epoch) + 1);
         SetCounter(kChanges, Counter(kChanges) + 1);
+        announced = true;
     }
+    return announced;
 }
+
+// A hive file replaced or cut outside the registry is read (and judged)
+// before anything is written over it. Asked only before the file is
+// rewritten, not at every change: a stat per change would cost more than
+// the change.
+LSTATUS Hive::ReadReplacedFile() {
+    return AnnounceReplacedFiles(false) ? Sync(true) : ERROR_SUCCESS;
+}
+
+bool Hive::RewritesFileNext() const { return journalOffset_ == 0 && snapshotSize_ <= kSmallHive; }
 
 std::uint64_t Hive::JournalSize() const {
     struct stat info {};
@@ -375,9 +430,10 @@ LSTATUS Hive::Refresh() {
         return status;
     }
     if (!stale_ && Counter(kChanges) == seenChanges_) return ERROR_SUCCESS;
-    FileLock shared(lockFd_, LOCK_SH);
-    if (!shared.Locked()) return ERROR_CANTREAD;
-    return Sync(false);
+    if (!LockHive()) return ERROR_CANTREAD;
+    const LSTATUS status = Sync(false);
+    UnlockHive();
+    return status;
 }
 
 LSTATUS Hive::Sync(bool exclusive) {
@@ -477,15 +533,11 @@ LSTATUS Hive::Damaged(const std::filesystem::path& file, std::string_view bytes,
 LSTATUS Hive::BeginWrite() {
     if (counters_ == nullptr) return ERROR_CANTOPEN;
     if (batchDepth_ > 0) return ERROR_SUCCESS;  // locked and current since BeginBatch
-    int result = 0;
-    while ((result = ::flock(lockFd_, LOCK_EX)) != 0 && errno == EINTR) {
-    }
-    if (result != 0) return ERROR_CANTWRITE;
+    if (!LockHive()) return ERROR_CANTWRITE;
     exclusive_ = true;
-    // A hive file replaced or cut outside the registry is read (and judged)
-    // before anything is written over it.
-    AnnounceReplacedFiles();
-    const LSTATUS status = Counter(kUnfinished) != 0 ? Recover() : Sync(true);
+    LSTATUS status = Counter(kUnfinished) != 0 ? Recover() : Sync(true);
+    // A batch decides at its start: its changes are applied before they persist.
+    if (status == ERROR_SUCCESS && RewritesFileNext()) status = ReadReplacedFile();
     if (status != ERROR_SUCCESS) EndWrite();
     return status;
 }
@@ -493,7 +545,7 @@ LSTATUS Hive::BeginWrite() {
 void Hive::EndWrite() {
     if (batchDepth_ > 0) return;
     exclusive_ = false;
-    ::flock(lockFd_, LOCK_UN);
+    UnlockHive();
 }
 
 // Marks the files as being changed while `persist` runs; a writer that dies
@@ -565,7 +617,13 @@ LSTATUS Hive::PersistChanges(const std::vector<Change>& changes) {
     if (journalOffset_ == 0 && snapshotSize_ <= kSmallHive) return WriteSnapshot();
     const std::string record = changes.size() == 1 ? EncodeRecord(changes.front()) : EncodeBatch(changes);
     // Too big for one journal record: the new hive text is as atomic.
-    if (record.size() > kMaxValueSize) return WriteSnapshot();
+    if (record.size() > kMaxValueSize) {
+        if (AnnounceReplacedFiles(false)) {
+            stale_ = true;
+            return ERROR_BADDB;
+        }
+        return WriteSnapshot();
+    }
     return AppendRecord(record);
 }
 
@@ -577,8 +635,10 @@ LSTATUS Hive::AppendRecord(const std::string& record) {
     SetCounter(kJournalLength, journalOffset_);
     SetCounter(kChanges, Counter(kChanges) + 1);
     seenChanges_ = Counter(kChanges);
-    // The change is safe in the journal; folding it into the file may wait.
-    if (journalOffset_ > std::max(kMinJournal, snapshotSize_)) WriteSnapshot();
+    // The change is safe in the journal; folding it into the file may wait,
+    // and waits for good when the file was replaced and is now damaged.
+    if (journalOffset_ > std::max(kMinJournal, 4 * snapshotSize_) && ReadReplacedFile() == ERROR_SUCCESS)
+        WriteSnapshot();
     return ERROR_SUCCESS;
 }
 
@@ -612,7 +672,8 @@ LSTATUS Hive::PersistVolatile() {
 
 LSTATUS Hive::Compact() {
     if (LSTATUS status = BeginWrite(); status != ERROR_SUCCESS) return status;
-    const LSTATUS status = Persist([&] { return WriteSnapshot(); });
+    LSTATUS status = ReadReplacedFile();
+    if (status == ERROR_SUCCESS) status = Persist([&] { return WriteSnapshot(); });
     EndWrite();
     return status;
 }

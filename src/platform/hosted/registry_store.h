@@ -1,9 +1,10 @@
 // One hive as files shared by every process of the machine:
 //   <hive>       the hive text, replaced whole by rewrite-and-rename;
 //   <hive>.log   the journal of changes made since the text was written;
-//   <hive>.lock  an advisory lock (flock) for each read-modify-write, and
-//                mapped counters: what changed, how much of the journal is
-//                committed, which hive files were last announced;
+//   <hive>.lock  mapped: a robust process-shared mutex held for each
+//                read-modify-write, and counters: what changed, how much of
+//                the journal is committed, which hive files were last
+//                announced;
 //   <volatile>   the hive's volatile keys, outside the persistent files.
 // A change is durable when Write returns: it is in the OS (it survives the
 // process being killed). There is no fsync: power loss is not modelled.
@@ -16,6 +17,8 @@
 // records, is refused with the registry-damage errors and kept beside as
 // <file>.damaged-<crc>, never written over.
 #pragma once
+
+#include <pthread.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -73,6 +76,9 @@ public:
     LSTATUS DropVolatile();
 
 private:
+    pthread_mutex_t* Mutex() const;
+    bool LockHive();
+    void UnlockHive();
     LSTATUS Sync(bool exclusive);
     LSTATUS Recover();
     void Recommit();
@@ -80,7 +86,9 @@ private:
     LSTATUS Persist(Body&& persist);
     LSTATUS Reload(std::uint64_t committed);
     LSTATUS ReplayJournal(std::uint64_t committed);
-    void AnnounceReplacedFiles();
+    bool AnnounceReplacedFiles(bool volatileToo);
+    LSTATUS ReadReplacedFile();
+    bool RewritesFileNext() const;
     std::uint64_t JournalSize() const;
     LSTATUS PersistChanges(const std::vector<Change>& changes);
     LSTATUS AppendRecord(const std::string& record);

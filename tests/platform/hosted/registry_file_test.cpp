@@ -255,6 +255,10 @@ TEST_F(HostedRegistryFile, JournalBytesPastTheCommittedEndAreIgnoredAndCut) {
     bytes[committed + 10] ^= 0x55;
     WriteHostFile(journal, bytes);
     EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"-Before", "-After"}), 0);
+    // Mended, for the tests that share this user's hive.
+    bytes[committed + 10] ^= 0x55;
+    WriteHostFile(journal, bytes);
+    EXPECT_EQ(nw::test::RunChild("RegistryCheckJournalTail", {"+Before", "+After"}), 0);
 }
 
 }  // namespace

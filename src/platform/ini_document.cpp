@@ -17,16 +17,6 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
 
 }  // namespace
 
-char16_t FoldCase(char16_t c) {
-    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
-    if (c < 0xE0) return c;
-    if (c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
-    if (c == 0xFF) return 0x178;
-    if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 0x20);
-    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
-    return c;
-}
-
 bool IsProfileBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/fold_case.h"
 #include "platform/win32api.h"
 
 namespace nw::platform {
@@ -79,9 +80,6 @@ private:
     std::vector<Probe> probes_;  // one per line
 };
 
-// Case folding of section and key names (ASCII, Latin-1, Cyrillic), as the
-// hosted profile functions and registry compare names.
-char16_t FoldCase(char16_t c);
 // Blanks as the profile functions trim them.
 bool IsProfileBlank(char16_t c);
 std::u16string_view TrimProfileText(std::u16string_view text);

@@ -81,7 +81,12 @@ bool FromUtf8Strict(std::string_view text, std::u16string& out) { return Decode(
 
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
-    out.reserve(text.size());
+    AppendUtf8(out, text);
+    return out;
+}
+
+void AppendUtf8(std::string& out, std::u16string_view text) {
+    out.reserve(out.size() + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::uint32_t cp = text[i];
         if (IsHighSurrogate(cp) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
@@ -106,7 +111,6 @@ std::string ToUtf8(std::u16string_view text) {
             out += static_cast<char>(0x80 | (cp & 0x3F));
         }
     }
-    return out;
 }
 
 }  // namespace nw::utf

@@ -12,6 +12,8 @@ namespace nw::utf {
 
 std::u16string FromUtf8(std::string_view text);
 std::string ToUtf8(std::u16string_view text);
+// ToUtf8 onto the end of out, without a temporary.
+void AppendUtf8(std::string& out, std::u16string_view text);
 
 // For callers that must refuse bad input (MB_ERR_INVALID_CHARS): false at
 // the first invalid sequence, out then holds what came before it.

@@ -1,6 +1,7 @@
 #include "platform/hosted/machine.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -70,6 +71,10 @@ struct MachineState {
     std::optional<std::filesystem::path> root;
 };
 
+// Counts changes of identity and root, so that callers asking on every
+// registry call compare one number.
+std::atomic<std::uint64_t> g_generation{1};
+
 MachineState& State() {
     static MachineState state;
     return state;
@@ -104,6 +109,7 @@ void SetIdentity(const Identity& identity) {
     auto& s = State();
     std::lock_guard guard(s.lock);
     s.identity = identity;
+    g_generation.fetch_add(1, std::memory_order_release);
 }
 
 const std::filesystem::path& MachineRoot() {
@@ -117,18 +123,24 @@ void SetMachineRoot(const std::filesystem::path& root) {
     auto& s = State();
     std::lock_guard guard(s.lock);
     s.root = root;
+    g_generation.fetch_add(1, std::memory_order_release);
 }
 
+std::uint64_t MachineGeneration() { return g_generation.load(std::memory_order_acquire); }
+
+// Both compare the units themselves first: names mostly match exactly, and
+// folding is only needed where they differ.
 bool EqualNoCase(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+        if (a[i] != b[i] && FoldCase(a[i]) != FoldCase(b[i])) return false;
     return true;
 }
 
 int CompareNoCase(std::u16string_view a, std::u16string_view b) {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] == b[i]) continue;
         const char16_t x = FoldCase(a[i]);
         const char16_t y = FoldCase(b[i]);
         if (x != y) return x < y ? -1 : 1;

@@ -8,11 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/fold_case.h"
 #include "platform/utf_codec.h"
-
-namespace nw::platform {
-char16_t FoldCase(char16_t c);  // ini_document.h
-}
 
 namespace nw::hosted {
 
@@ -47,10 +44,13 @@ std::string IdentityProblem(const Identity& identity);
 // SetMachineRoot changes it.
 const std::filesystem::path& MachineRoot();
 void SetMachineRoot(const std::filesystem::path& root);
+// Changes whenever the identity or the machine root is set.
+std::uint64_t MachineGeneration();
 
 // File names and hive text convert through the one codec.
 using utf::FromUtf8;
 using utf::ToUtf8;
+using utf::AppendUtf8;
 
 // Case-insensitive comparison of Windows names (ASCII and Latin-1 folding,
 // as the registry and profile files compare names).

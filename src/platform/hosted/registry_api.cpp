@@ -74,6 +74,7 @@ public:
     std::unordered_map<std::uintptr_t, OpenKey> handles;
     std::uintptr_t nextHandle = kFirstHandle;
     std::vector<Mount> mounts;
+    std::vector<std::u16string_view> pathParts;
 
     // The hives of the machine root and the user this process runs as,
     // re-resolved when either changes.
@@ -88,7 +89,11 @@ public:
     LSTATUS UserHive(HivePtr& hive) {
         Check();
         // Its file is named after the user: a bad name must not become a path.
-        if (!IdentityProblem(CurrentIdentity()).empty()) return ERROR_INVALID_NAME;
+        if (!identityUsable_) return ERROR_INVALID_NAME;
+        if (user_) {
+            hive = user_;
+            return ERROR_SUCCESS;
+        }
         return Get(user_, RegistryHive::CurrentUser, u"HKEY_USERS\\" + userSid_, HiveAccess::Private, hive);
     }
     const std::u16string& UserSid() {
@@ -147,6 +152,9 @@ public:
 
 private:
     void Check() {
+        const std::uint64_t generation = MachineGeneration();
+        if (generation == generation_) return;
+        generation_ = generation;
         const std::filesystem::path& root = MachineRoot();
         if (root.native() != root_) {
             root_ = root.native();
@@ -162,6 +170,8 @@ private:
             user_.reset();
             loggedOnRead_ = false;
         }
+        // Judged once per identity: every registry call asks.
+        identityUsable_ = IdentityProblem(identity).empty();
     }
     LSTATUS Get(HivePtr& slot, RegistryHive which, std::u16string_view rootName, HiveAccess access, HivePtr& hive) {
         if (!slot) {
@@ -175,6 +185,8 @@ private:
     std::string root_;
     std::u16string userSid_;
     std::u16string userName_;
+    std::uint64_t generation_ = 0;
+    bool identityUsable_ = false;
     HivePtr machine_;
     HivePtr defaults_;
     HivePtr user_;
@@ -262,16 +274,20 @@ HKEY NewHandle(Registry& registry, OpenKey open) {
 LSTATUS SplitPath(LPCWSTR subKey, std::vector<std::u16string_view>& parts) {
     parts.clear();
     if (subKey == nullptr || *subKey == 0) return ERROR_SUCCESS;
-    std::u16string_view path(subKey);
-    if (path.front() == u'\\') return ERROR_BAD_PATHNAME;
-    if (path.back() == u'\\') path.remove_suffix(1);
-    while (true) {
-        const std::size_t slash = path.find(u'\\');
-        const std::u16string_view name = path.substr(0, slash);
-        if (name.empty()) return ERROR_BAD_PATHNAME;
-        parts.push_back(name);
-        if (slash == std::u16string_view::npos) break;
-        path.remove_prefix(slash + 1);
+    if (*subKey == u'\\') return ERROR_BAD_PATHNAME;
+    // One pass: a name ends at a backslash or at the end; one trailing
+    // backslash is allowed, an empty name anywhere else is not.
+    const char16_t* start = subKey;
+    const char16_t* p = subKey;
+    for (;; ++p) {
+        if (*p != u'\\' && *p != 0) continue;
+        if (p == start) {
+            if (*p == 0 && !parts.empty()) break;
+            return ERROR_BAD_PATHNAME;
+        }
+        parts.emplace_back(start, static_cast<std::size_t>(p - start));
+        if (*p == 0) break;
+        start = p + 1;
     }
     return ERROR_SUCCESS;
 }
@@ -333,11 +349,16 @@ LSTATUS WalkPath(Registry& registry, const OpenKey& base, const std::vector<std:
         i = 1;
     }
     if (walk.key->IsDeleted()) return ERROR_KEY_DELETED;
+    // Plain pointers on the way: only the last key found is held.
+    Key* parent = nullptr;
+    Key* key = walk.key.get();
     for (; i < parts.size(); ++i) {
-        KeyPtr child = walk.key->SharedSubkey(parts[i]);
-        if (!child) break;
-        walk.key = std::move(child);
+        Key* child = key->FindSubkey(parts[i]);
+        if (child == nullptr) break;
+        parent = key;
+        key = child;
     }
+    if (parent != nullptr) walk.key = parent->SharedSubkey(parts[i - 1]);
     walk.matched = i;
     return ERROR_SUCCESS;
 }
@@ -382,7 +403,8 @@ LSTATUS OpenOrCreate(HKEY key, LPCWSTR subKey, DWORD options, REGSAM desired, bo
     std::lock_guard guard(registry.mutex);
     OpenKey base;
     if (LSTATUS status = Resolve(registry, key, base); status != ERROR_SUCCESS) return status;
-    std::vector<std::u16string_view> parts;
+    // Reused under the registry's lock: one allocation less per open.
+    std::vector<std::u16string_view>& parts = registry.pathParts;
     if (LSTATUS status = SplitPath(subKey, parts); status != ERROR_SUCCESS) return status;
     if (create) {
         for (auto name : parts)

@@ -35,7 +35,7 @@ void AppendQuoted(std::string& out, std::u16string_view text) {
         const char16_t c = text[i];
         const bool escape = c == u'\\' || c == u'"' || c < 0x20 || IsLoneSurrogate(text, i);
         if (!escape) continue;
-        out += ToUtf8(text.substr(run, i - run));
+        AppendUtf8(out, text.substr(run, i - run));
         run = i + 1;
         if (c == u'\\' || c == u'"') {
             out += '\\';
@@ -45,7 +45,7 @@ void AppendQuoted(std::string& out, std::u16string_view text) {
             AppendHex16(out, c);
         }
     }
-    out += ToUtf8(text.substr(run));
+    AppendUtf8(out, text.substr(run));
     out += '"';
 }
 

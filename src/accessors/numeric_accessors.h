@@ -6,7 +6,9 @@
 
 #include <cstdint>
 
+#include "frame/export_frame.h"
 #include "record/field_bytes.h"
+#include "record/record.h"
 #include "frame/last_error.h"
 
 namespace nw::accessors {
@@ -51,12 +53,76 @@ struct Number {
 
 // In-place operations on a record known not to be null. WriteNumber returns
 // false when the row refuses the value (the record is then unchanged).
-bool WriteNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept;
-std::int32_t ReadNumber(const NordwispDEVMODE* record, const Number& row) noexcept;
+// SetNumber and GetNumber are the exported frame around them. All inline,
+// so that each export compiles to its own row's few instructions instead of
+// a call into the generic code.
+namespace detail {
 
-// The exported frame around them.
-int SetNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept;
-std::int32_t GetNumber(const NordwispDEVMODE* record, const Number& row) noexcept;
+inline bool InRange(const Number& row, std::int32_t value) { return value >= row.low && value <= row.high; }
+
+inline void WriteBit(NordwispDEVMODE* record, const Number& row, bool on) {
+    const std::uint32_t word = row.field.ReadBits(record);
+    row.field.Write(record, on ? (word | row.bit) : (word & ~row.bit));
+}
+
+inline constexpr FieldBytes kBitsPerPel = NW_FIELD_BYTES(DM.dmBitsPerPel);
+
+}  // namespace detail
+
+[[gnu::always_inline]] inline bool WriteNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept {
+    std::int32_t stored = value;
+    switch (row.set) {
+        case SetRule::Store: break;
+        case SetRule::Substitute:
+        case SetRule::ColorDepth:
+            if (!detail::InRange(row, value)) stored = row.substitute;
+            break;
+        case SetRule::Ignore:
+            if (!detail::InRange(row, value)) return true;
+            break;
+        case SetRule::Refuse:
+            if (!detail::InRange(row, value)) return false;
+            break;
+        case SetRule::OneOf:
+            if (value < 0 || value >= 32 || (row.allowed & (1u << value)) == 0) return false;
+            break;
+        case SetRule::WrapDegrees:
+            if (!detail::InRange(row, value)) return true;
+            if (value > row.substitute) stored = value - 360;
+            break;
+        case SetRule::SetsBit: detail::WriteBit(record, row, value != 0); return true;
+        case SetRule::ZeroOrOneBit:
+            if (value != 0 && value != 1) return false;
+            detail::WriteBit(record, row, value == 1);
+            return true;
+        case SetRule::DpiX: stored = record::MapResolution(value).x; break;
+        case SetRule::DpiY: stored = record::MapResolution(value).y; break;
+    }
+    row.field.Write(record, static_cast<std::uint32_t>(stored));
+    if (row.set == SetRule::ColorDepth) detail::kBitsPerPel.Write(record, stored == 0 ? 1u : 24u);
+    return true;
+}
+
+[[gnu::always_inline]] inline std::int32_t ReadNumber(const NordwispDEVMODE* record, const Number& row) noexcept {
+    switch (row.get) {
+        case GetRule::Bit: return (row.field.ReadBits(record) & row.bit) != 0 ? 1 : 0;
+        case GetRule::DpiX: return record::MapResolution(row.field.Read(record)).x;
+        case GetRule::DpiY: return record::MapResolution(row.field.Read(record)).y;
+        case GetRule::Field: break;
+    }
+    const std::uint32_t bits = row.field.ReadBits(record);
+    if (bits > row.readMax) return row.aboveMax;
+    if (bits == 0) return row.zeroReads;
+    return row.field.Read(record);
+}
+
+[[gnu::always_inline]] inline int SetNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept {
+    return Frame(0, record, [&] { return WriteNumber(record, row, value) ? 1 : 0; });
+}
+
+[[gnu::always_inline]] inline std::int32_t GetNumber(const NordwispDEVMODE* record, const Number& row) noexcept {
+    return Frame(row.nullValue, record, [&] { return ReadNumber(record, row); });
+}
 
 // A setting spread over a few bits of one flag word, chosen by a code.
 struct ChoiceBits {

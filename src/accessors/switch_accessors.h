@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
-#include "record/field_bytes.h"
+#include "frame/export_frame.h"
 #include "frame/last_error.h"
+#include "record/field_bytes.h"
+#include "record/record.h"
 
 namespace nw::accessors {
 
@@ -27,17 +29,41 @@ struct Switch {
     SwitchReading reading = SwitchReading::Bit;
 };
 
-// In-place operations on a record known not to be null.
-void WriteSwitch(NordwispDEVMODE* record, const Switch& row, bool on) noexcept;
-std::int32_t ReadSwitch(const NordwispDEVMODE* record, const Switch& row) noexcept;
-
-// The exported frame around them.
-int EnableSwitch(NordwispDEVMODE* record, const Switch& row) noexcept;
-int DisableSwitch(NordwispDEVMODE* record, const Switch& row) noexcept;
-std::int32_t IsSwitch(const NordwispDEVMODE* record, const Switch& row) noexcept;
-
 // Driver version from which AdvancedText follows TextOutputFormat.
 inline constexpr std::uint16_t kAdvancedTextFromFormatVersion = 1456;
+inline constexpr FieldBytes kTextOutputFormat = NW_FIELD_BYTES(TextOutputFormat);
+
+// In-place operations on a record known not to be null, and the exported
+// frame around them. Inline, as the numeric ones: each export becomes its
+// row's few instructions.
+[[gnu::always_inline]] inline void WriteSwitch(NordwispDEVMODE* record, const Switch& row, bool on) noexcept {
+    std::uint32_t word = row.word.ReadBits(record);
+    if (on != row.inverted) {
+        word = (word & ~row.clearOnEnable) | row.bit;
+    } else {
+        word &= ~row.bit;
+    }
+    row.word.Write(record, word);
+}
+
+[[gnu::always_inline]] inline std::int32_t ReadSwitch(const NordwispDEVMODE* record, const Switch& row) noexcept {
+    if (row.reading == SwitchReading::AdvancedText &&
+        record::DriverVersion.Get(record) >= kAdvancedTextFromFormatVersion)
+        return kTextOutputFormat.Read(record) == 1 ? 1 : 0;
+    return (row.word.ReadBits(record) & row.bit) != 0 ? row.whenSet : 0;
+}
+
+[[gnu::always_inline]] inline int EnableSwitch(NordwispDEVMODE* record, const Switch& row) noexcept {
+    return Frame(0, record, [&] { WriteSwitch(record, row, true); });
+}
+
+[[gnu::always_inline]] inline int DisableSwitch(NordwispDEVMODE* record, const Switch& row) noexcept {
+    return Frame(0, record, [&] { WriteSwitch(record, row, false); });
+}
+
+[[gnu::always_inline]] inline std::int32_t IsSwitch(const NordwispDEVMODE* record, const Switch& row) noexcept {
+    return Frame(row.nullValue, record, [&] { return ReadSwitch(record, row); });
+}
 
 namespace switches {
 

@@ -5,10 +5,18 @@ namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-std::uint32_t HashOf(std::u16string_view folded) {
+// Of the folded name; folds as it goes, so that lookups need no folded copy.
+std::uint32_t HashOf(std::u16string_view name) {
     std::uint32_t hash = 2166136261u;
-    for (char16_t c : folded) hash = (hash ^ c) * 16777619u;
+    for (char16_t c : name) hash = (hash ^ FoldCase(c)) * 16777619u;
     return hash;
+}
+
+bool MatchesFolded(std::u16string_view folded, std::u16string_view name) {
+    if (folded.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (folded[i] != FoldCase(name[i])) return false;
+    return true;
 }
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
@@ -99,17 +107,26 @@ bool DecodeProfileStruct(std::u16string_view text, BYTE* data, UINT size) {
     return true;
 }
 
+// Plain loops: these run for every key written, and find_first_of over
+// char16_t compares each unit with each stop character through a call.
 bool ValidProfileSection(std::u16string_view section) {
-    return !section.empty() && section.find_first_of(u"]\r\n") == std::u16string_view::npos;
+    if (section.empty()) return false;
+    for (char16_t c : section)
+        if (c == u']' || c == u'\r' || c == u'\n') return false;
+    return true;
 }
 
 bool ValidProfileKey(std::u16string_view key) {
-    return !key.empty() && key.front() != u';' && key.front() != u'[' &&
-           key.find_first_of(u"=\r\n") == std::u16string_view::npos;
+    if (key.empty() || key.front() == u';' || key.front() == u'[') return false;
+    for (char16_t c : key)
+        if (c == u'=' || c == u'\r' || c == u'\n') return false;
+    return true;
 }
 
 bool ValidProfileValue(std::u16string_view value) {
-    return value.find_first_of(u"\r\n") == std::u16string_view::npos;
+    for (char16_t c : value)
+        if (c == u'\r' || c == u'\n') return false;
+    return true;
 }
 
 IniDocument IniDocument::Parse(std::string_view bytes, UINT ansiCodePage) {
@@ -235,10 +252,18 @@ IniDocument::Probe IniDocument::ProbeOf(const Line& line) {
     return Probe{line.kind, line.kind == Kind::Other ? 0u : HashOf(line.folded)};
 }
 
-std::size_t IniDocument::FindSection(std::u16string_view folded) const {
-    const std::uint32_t hash = HashOf(folded);
-    for (std::size_t i = 0; i < probes_.size(); ++i)
-        if (probes_[i].kind == Kind::Section && probes_[i].hash == hash && lines_[i].folded == folded) return i;
+std::size_t IniDocument::FindSection(std::u16string_view name) const {
+    // Writers set key after key of one section: look where the last search ended first.
+    if (lastSection_ < lines_.size() && probes_[lastSection_].kind == Kind::Section &&
+        MatchesFolded(lines_[lastSection_].folded, name))
+        return lastSection_;
+    const std::uint32_t hash = HashOf(name);
+    for (std::size_t i = 0; i < probes_.size(); ++i) {
+        if (probes_[i].kind == Kind::Section && probes_[i].hash == hash && MatchesFolded(lines_[i].folded, name)) {
+            lastSection_ = i;
+            return i;
+        }
+    }
     return kNone;
 }
 
@@ -248,10 +273,10 @@ std::size_t IniDocument::SectionEnd(std::size_t header) const {
     return i;
 }
 
-std::size_t IniDocument::FindKey(std::size_t header, std::u16string_view folded) const {
-    const std::uint32_t hash = HashOf(folded);
+std::size_t IniDocument::FindKey(std::size_t header, std::u16string_view name) const {
+    const std::uint32_t hash = HashOf(name);
     for (std::size_t i = header + 1; i < probes_.size() && probes_[i].kind != Kind::Section; ++i)
-        if (probes_[i].kind == Kind::Key && probes_[i].hash == hash && lines_[i].folded == folded) return i;
+        if (probes_[i].kind == Kind::Key && probes_[i].hash == hash && MatchesFolded(lines_[i].folded, name)) return i;
     return kNone;
 }
 
@@ -266,6 +291,7 @@ void IniDocument::Insert(std::size_t at, Line line) {
     }
     probes_.insert(probes_.begin() + static_cast<std::ptrdiff_t>(at), ProbeOf(line));
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    if (lastSection_ != kNone && at <= lastSection_) ++lastSection_;
 }
 
 void IniDocument::Erase(std::size_t from, std::size_t to) {
@@ -273,12 +299,13 @@ void IniDocument::Erase(std::size_t from, std::size_t to) {
     const auto last = static_cast<std::ptrdiff_t>(to);
     probes_.erase(probes_.begin() + first, probes_.begin() + last);
     lines_.erase(lines_.begin() + first, lines_.begin() + last);
+    lastSection_ = kNone;
 }
 
 const std::u16string* IniDocument::Find(std::u16string_view section, std::u16string_view key) const {
-    const std::size_t header = FindSection(FoldProfileName(section));
+    const std::size_t header = FindSection(section);
     if (header == kNone) return nullptr;
-    const std::size_t at = FindKey(header, FoldProfileName(key));
+    const std::size_t at = FindKey(header, key);
     return at == kNone ? nullptr : &lines_[at].value;
 }
 
@@ -290,7 +317,7 @@ std::vector<std::u16string_view> IniDocument::SectionNames() const {
 }
 
 bool IniDocument::KeyNames(std::u16string_view section, std::vector<std::u16string_view>& names) const {
-    const std::size_t header = FindSection(FoldProfileName(section));
+    const std::size_t header = FindSection(section);
     if (header == kNone) return false;
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i)
@@ -302,7 +329,7 @@ bool IniDocument::Set(std::u16string_view section, std::u16string_view key, std:
     std::u16string keyLine(key);
     keyLine += u'=';
     keyLine += value;
-    const std::size_t header = FindSection(FoldProfileName(section));
+    const std::size_t header = FindSection(section);
     if (header == kNone) {
         std::u16string headerLine = u"[";
         headerLine += section;
@@ -311,7 +338,7 @@ bool IniDocument::Set(std::u16string_view section, std::u16string_view key, std:
         Insert(lines_.size(), MakeLine(keyLine));
         return true;
     }
-    const std::size_t at = FindKey(header, FoldProfileName(key));
+    const std::size_t at = FindKey(header, key);
     if (at != kNone) {
         if (lines_[at].value == value) return false;
         // The key keeps the spelling it has in the file.
@@ -333,16 +360,16 @@ bool IniDocument::Set(std::u16string_view section, std::u16string_view key, std:
 }
 
 bool IniDocument::DeleteKey(std::u16string_view section, std::u16string_view key) {
-    const std::size_t header = FindSection(FoldProfileName(section));
+    const std::size_t header = FindSection(section);
     if (header == kNone) return false;
-    const std::size_t at = FindKey(header, FoldProfileName(key));
+    const std::size_t at = FindKey(header, key);
     if (at == kNone) return false;
     Erase(at, at + 1);
     return true;
 }
 
 bool IniDocument::DeleteSection(std::u16string_view section) {
-    const std::size_t header = FindSection(FoldProfileName(section));
+    const std::size_t header = FindSection(section);
     if (header == kNone) return false;
     Erase(header, SectionEnd(header));
     return true;

@@ -67,9 +67,9 @@ private:
     static void Classify(std::u16string_view text, Line& line);
     std::string Encode(std::u16string_view text) const;
     std::u16string Decode(std::string_view bytes) const;
-    std::size_t FindSection(std::u16string_view folded) const;
+    std::size_t FindSection(std::u16string_view name) const;
     std::size_t SectionEnd(std::size_t header) const;
-    std::size_t FindKey(std::size_t header, std::u16string_view folded) const;
+    std::size_t FindKey(std::size_t header, std::u16string_view name) const;
     void Insert(std::size_t at, Line line);
     void Erase(std::size_t from, std::size_t to);
 
@@ -78,6 +78,7 @@ private:
     std::string bom_;
     std::vector<Line> lines_;
     std::vector<Probe> probes_;  // one per line
+    mutable std::size_t lastSection_ = static_cast<std::size_t>(-1);  // the header the last search found
 };
 
 // Blanks as the profile functions trim them.

@@ -637,7 +637,7 @@ LSTATUS Hive::AppendRecord(const std::string& record) {
     seenChanges_ = Counter(kChanges);
     // The change is safe in the journal; folding it into the file may wait,
     // and waits for good when the file was replaced and is now damaged.
-    if (journalOffset_ > std::max(kMinJournal, 4 * snapshotSize_) && ReadReplacedFile() == ERROR_SUCCESS)
+    if (journalOffset_ > std::max(kMinJournal, 2 * snapshotSize_) && ReadReplacedFile() == ERROR_SUCCESS)
         WriteSnapshot();
     return ERROR_SUCCESS;
 }

@@ -99,20 +99,30 @@ void AppendValue(std::string& out, const Value& value) {
             out += digits;
             out += "):";
         }
+        // Sized once and filled through a pointer: hive files are mostly
+        // the hex of binary values, and appending byte by byte dominated.
         std::size_t column = out.size() - lineStart;
-        for (std::size_t i = 0; i < value.data.size(); ++i) {
+        const std::size_t count = value.data.size();
+        std::size_t at = out.size();
+        out.resize(at + count * 3 + (count * 3 / (kHexLineWidth - 4) + 1) * 4);
+        char* p = out.data();
+        for (std::size_t i = 0; i < count; ++i) {
             if (i > 0 && column + 3 > kHexLineWidth) {
-                out += "\\\n  ";
+                p[at++] = '\\';
+                p[at++] = '\n';
+                p[at++] = ' ';
+                p[at++] = ' ';
                 column = 2;
             }
-            out += kHexDigits[value.data[i] >> 4];
-            out += kHexDigits[value.data[i] & 0xF];
+            p[at++] = kHexDigits[value.data[i] >> 4];
+            p[at++] = kHexDigits[value.data[i] & 0xF];
             column += 2;
-            if (i + 1 < value.data.size()) {
-                out += ',';
+            if (i + 1 < count) {
+                p[at++] = ',';
                 ++column;
             }
         }
+        out.resize(at);
     }
     out += '\n';
 }

@@ -2248,8 +2248,11 @@ NW_EXPORT NordwispDEVMODE* NW_API CreateDefaultSettingsA(const char* printerName
  * "Common Profiles Imported" and one subkey per profile ("Name",
  * "Modified", "Description", "Filename", "Shared", "Hidden"). The shared
  * profiles in the driver's "Common Profile Directory" are indexed whenever
- * a profile file is applied. None of these exports touches
- * Nordwisp_GetLastError; each returns 1 for success and 0 for failure.
+ * a profile file is applied. Each returns 1 for success and 0 for failure.
+ *  - Decision: none of these exports changes Nordwisp_GetLastError, not
+ *    even through the record loads and saves they (or the configuration
+ *    module) run on the way, which store their own; the value from before
+ *    the call is put back.
  *
  * The second group is forwarded to the printer driver's configuration
  * module (the driver's configuration file): each opens the printer, loads

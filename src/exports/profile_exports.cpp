@@ -1,5 +1,8 @@
 // Profiles: the rows of profile_exports.def.
+#include <cstdint>
+
 #include "exports/export_definitions.h"
+#include "frame/last_error.h"
 #include "profiles/apply_profile_file.h"
 #include "profiles/configuration_module.h"
 #include "profiles/profile_index.h"
@@ -11,15 +14,19 @@ namespace {
 // The description and file-name buffers callers pass: 520 bytes.
 constexpr std::size_t kProfileTextChars = 260;
 
-// The profile exports leave the last error as it was, even when an
-// exception stops them.
+// The profile exports leave the last error as it was: the record loads
+// and saves they run on the way, here or in the module, store their own.
 template <class Op>
 int Quietly(Op&& op) noexcept {
+    const std::uint32_t saved = LastErrorValue();
+    int result = 0;
     try {
-        return op();
+        result = op();
     } catch (...) {
-        return 0;
+        result = 0;
     }
+    SetLastErrorValue(saved);
+    return result;
 }
 
 template <class... Args>

@@ -8,6 +8,7 @@
 
 #include "platform/handles.h"
 #include "support/library.h"
+#include "profiles/profile_index_support.h"
 #include "support/registry.h"
 #include "support/temp_dir.h"
 
@@ -15,14 +16,6 @@ namespace nw::test {
 namespace {
 
 WString ProfilesKey() { return PrinterKey(kPrinter, W("Profiles")); }
-
-bool WriteTextValue(const WString& path, const WCHAR* name, WStringView text) {
-    RegistryKey key;
-    return ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
-                             nullptr) == ERROR_SUCCESS &&
-           ::RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
-                            static_cast<DWORD>(text.size() * sizeof(WCHAR))) == ERROR_SUCCESS;
-}
 
 struct OpenCounts {
     uint32_t printers = 0;
@@ -35,59 +28,7 @@ OpenCounts CountOpen() {
     return counts;
 }
 
-// A failed export leaves the last error of the call before it.
-void PlantLastError() {
-    ASSERT_EQ(LoadNordwispDEVMODE(nullptr), nullptr);
-    ASSERT_NE(Nordwisp_GetLastError(), 0u);
-}
-
 class ProfileExportsTest : public PrinterTest {};
-
-TEST_F(ProfileExportsTest, SelectedProfileKeepsItsTerminatorAndSizeProtocol) {
-    PlantLastError();
-    const uint32_t planted = Nordwisp_GetLastError();
-    EXPECT_EQ(SetLastSelectedProfile(kPrinter, W("Monthly")), 1);
-    EXPECT_EQ(ReadRaw(HKEY_CURRENT_USER, ProfilesKey(), W("Selected Profile"))->bytes,
-              TextBytes(WStringView(W("Monthly"), 8)));
-    WCHAR buffer[16] = {};
-    uint32_t size = sizeof buffer;
-    EXPECT_EQ(GetLastSelectedProfile(kPrinter, buffer, &size), 1);
-    EXPECT_EQ(WString(buffer), W("Monthly"));
-    EXPECT_EQ(size, 16u);
-    WCHAR small[4] = {W('#'), W('#'), W('#'), W('#')};
-    size = sizeof small;
-    EXPECT_EQ(GetLastSelectedProfile(kPrinter, small, &size), 0);
-    EXPECT_EQ(size, 16u);
-    EXPECT_EQ(small[0], W('#'));
-
-    // Stored by another writer without its terminator, it reads the same.
-    ASSERT_TRUE(WriteTextValue(ProfilesKey(), W("Selected Profile"), W("Weekly")));
-    size = sizeof buffer;
-    EXPECT_EQ(GetLastSelectedProfile(kPrinter, buffer, &size), 1);
-    EXPECT_EQ(WString(buffer), W("Weekly"));
-
-    EXPECT_EQ(GetLastSelectedProfile(nullptr, buffer, &size), 0);
-    EXPECT_EQ(GetLastSelectedProfile(kPrinter, buffer, nullptr), 0);
-    EXPECT_EQ(GetLastSelectedProfile(W("Other Printer"), buffer, &size), 0);
-    EXPECT_EQ(SetLastSelectedProfile(kPrinter, nullptr), 0);
-    EXPECT_EQ(SetLastSelectedProfile(nullptr, W("x")), 0);
-    EXPECT_EQ(Nordwisp_GetLastError(), planted);
-}
-
-TEST_F(ProfileExportsTest, DescriptionAndFileNameFitTheirBuffers) {
-    const WString key = PrinterKey(kPrinter, W("Profiles\\Long"));
-    ASSERT_TRUE(WriteTextValue(key, W("Description"), WString(499, W('d'))));
-    ASSERT_TRUE(WriteTextValue(key, W("Filename"), W("C:\\p\\long.bip")));
-    std::vector<WCHAR> buffer(300, W('#'));
-    EXPECT_EQ(GetProfileDescription(buffer.data(), kPrinter, W("Long")), 1);
-    EXPECT_EQ(WString(buffer.data()), WString(259, W('d')));
-    EXPECT_EQ(buffer[260], W('#'));
-    EXPECT_EQ(GetProfileFileName(buffer.data(), kPrinter, W("Long")), 1);
-    EXPECT_EQ(WString(buffer.data()), W("C:\\p\\long.bip"));
-    EXPECT_EQ(GetProfileFileName(buffer.data(), kPrinter, W("Missing")), 0);
-    EXPECT_EQ(GetProfileFileName(nullptr, kPrinter, W("Long")), 0);
-    EXPECT_EQ(GetProfileDescription(buffer.data(), nullptr, W("Long")), 0);
-}
 
 TEST_F(ProfileExportsTest, ApplyProfileFileOverlaysTheFileAndDropsMissingProfiles) {
     TempDir dir;
@@ -100,7 +41,10 @@ TEST_F(ProfileExportsTest, ApplyProfileFileOverlaysTheFileAndDropsMissingProfile
     Record record(LoadNordwispDEVMODE(kPrinter));
     ASSERT_NE(record, nullptr);
     ASSERT_NE(GetXDPI(record.get()), 150);
+    PlantLastError();
+    const uint32_t planted = Nordwisp_GetLastError();
     EXPECT_EQ(ApplyProfileFile(kPrinter, file.c_str(), record.get()), 1);
+    EXPECT_EQ(Nordwisp_GetLastError(), planted);
     EXPECT_EQ(GetXDPI(record.get()), 150);
     EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, gone, W("Name")));
     EXPECT_EQ(StoredDword(ProfilesKey(), W("Common Profiles Imported")), 1u);

@@ -75,7 +75,10 @@ TEST_F(ReferenceModuleTest, ProfileOfChangedSettingsRestoresThemAfterReset) {
     ASSERT_NE(reset.xdpi, 150);
     ASSERT_NE(reset.outputDirectory, W("C:\\Scans\\Changed"));
 
+    ASSERT_EQ(LoadNordwispDEVMODE(nullptr), nullptr);
+    const uint32_t planted = Nordwisp_GetLastError();
     EXPECT_EQ(ApplyProfile(kPrinter, Arg(W("Scans")), 0), 1);
+    EXPECT_EQ(Nordwisp_GetLastError(), planted);
     const Settings applied = Read(kPrinter);
     EXPECT_EQ(applied.xdpi, changed.xdpi);
     EXPECT_EQ(applied.fileFormat, changed.fileFormat);

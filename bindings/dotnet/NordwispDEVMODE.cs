@@ -1196,6 +1196,32 @@ namespace Nordwisp
         public static extern int GetPaperNameA(IntPtr record, int code, [In, Out] byte[] buffer, ref int size);
         [DllImport(Library, EntryPoint = "EnableForcePaperSize", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern int EnableForcePaperSize(IntPtr record);
+        [DllImport(Library, EntryPoint = "GetLastSelectedProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetLastSelectedProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, [In, Out] char[] buffer, ref uint size);
+        [DllImport(Library, EntryPoint = "SetLastSelectedProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int SetLastSelectedProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string profileName);
+        [DllImport(Library, EntryPoint = "GetProfileDescription", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetProfileDescription([In, Out] char[] buffer, [MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string profileName);
+        [DllImport(Library, EntryPoint = "GetProfileFileName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetProfileFileName([In, Out] char[] buffer, [MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string profileName);
+        [DllImport(Library, EntryPoint = "ApplyProfileFile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ApplyProfileFile([MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string file, IntPtr record);
+        [DllImport(Library, EntryPoint = "ApplyProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ApplyProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, UIntPtr argument2, UIntPtr argument3);
+        [DllImport(Library, EntryPoint = "CreateProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int CreateProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, UIntPtr argument2, UIntPtr argument3, UIntPtr argument4);
+        [DllImport(Library, EntryPoint = "CreateProfileFile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int CreateProfileFile([MarshalAs(UnmanagedType.LPWStr)] string printerName, UIntPtr argument2, UIntPtr argument3, UIntPtr argument4, UIntPtr argument5);
+        [DllImport(Library, EntryPoint = "DeleteProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int DeleteProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, UIntPtr argument2);
+        [DllImport(Library, EntryPoint = "ExportProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ExportProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, UIntPtr argument2, UIntPtr argument3);
+        [DllImport(Library, EntryPoint = "ImportProfile", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int ImportProfile([MarshalAs(UnmanagedType.LPWStr)] string printerName, UIntPtr argument2, UIntPtr argument3);
+        [DllImport(Library, EntryPoint = "GetNumberOfProfiles", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetNumberOfProfiles([MarshalAs(UnmanagedType.LPWStr)] string printerName, ref uint count);
+        [DllImport(Library, EntryPoint = "GetProfileName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
+        public static extern int GetProfileName([MarshalAs(UnmanagedType.LPWStr)] string printerName, uint index, [In, Out] char[] buffer, ref uint size);
         [DllImport(Library, EntryPoint = "LoadNordwispDEVMODE", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
         public static extern IntPtr LoadNordwispDEVMODE([MarshalAs(UnmanagedType.LPWStr)] string printerName);
         [DllImport(Library, EntryPoint = "LoadNordwispDEVMODEEx", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.StdCall)]
@@ -3324,6 +3350,10 @@ namespace Nordwisp
         public static extern uint NordwispMachine_InstallOcrModule([MarshalAs(UnmanagedType.LPStr)] string moduleFile);
         [DllImport(Library, EntryPoint = "NordwispMachine_InstallBarcodeEngine", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern uint NordwispMachine_InstallBarcodeEngine(int barcodeType, [MarshalAs(UnmanagedType.LPStr)] string moduleFile);
+        [DllImport(Library, EntryPoint = "NordwispMachine_InstallConfigModule", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_InstallConfigModule([MarshalAs(UnmanagedType.LPStr)] string moduleFile);
+        [DllImport(Library, EntryPoint = "NordwispMachine_CountOpen", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern void NordwispMachine_CountOpen(ref uint printerHandles, ref uint modules);
         [DllImport(Library, EntryPoint = "NordwispMachine_SubmitJob", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern uint NordwispMachine_SubmitJob([MarshalAs(UnmanagedType.LPWStr)] string printerName, [MarshalAs(UnmanagedType.LPWStr)] string documentName, [MarshalAs(UnmanagedType.LPWStr)] string userName, uint totalPages, ref uint jobId);
         [DllImport(Library, EntryPoint = "NordwispMachine_AddUser", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]

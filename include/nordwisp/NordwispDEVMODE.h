@@ -2238,6 +2238,82 @@ NW_EXPORT NordwispDEVMODE* NW_API CreateDefaultSettings(const NWCHAR* printerNam
 /* The name converted from the ANSI code page. */
 NW_EXPORT NordwispDEVMODE* NW_API CreateDefaultSettingsA(const char* printerName) NW_NOEXCEPT;
 
+/* ---- Profiles ----------------------------------------------------------
+ * A profile is a named settings file (".bip": the settings-file format with
+ * a "Profile" section: "Name", "Description" with the escapes \\, \n and
+ * \r, "Profile version", "Driver major version", "Driver minor version",
+ * "Driver revision", "Driver type", "Profile type"). The current user's
+ * index of a printer's profiles is HKEY_CURRENT_USER
+ * "SOFTWARE\Kelmora Works\<printer>\Profiles": "Selected Profile",
+ * "Common Profiles Imported" and one subkey per profile ("Name",
+ * "Modified", "Description", "Filename", "Shared", "Hidden"). The shared
+ * profiles in the driver's "Common Profile Directory" are indexed whenever
+ * a profile file is applied. Each returns 1 for success and 0 for failure.
+ *  - Decision: none of these exports changes Nordwisp_GetLastError, not
+ *    even through the record loads and saves they (or the configuration
+ *    module) run on the way, which store their own; the value from before
+ *    the call is put back.
+ *
+ * The second group is forwarded to the printer driver's configuration
+ * module (the driver's configuration file): each opens the printer, loads
+ * the module, calls one function of it by name, frees the module and
+ * closes the printer; 0 when the printer cannot be opened, the driver's
+ * information or module is missing or lacks the function.
+ *  - Decision: the arguments passed through to the module are
+ *    pointer-sized (uintptr_t), not 32-bit. In the 32-bit DLL that is the
+ *    same 32-bit value; in the 64-bit DLL a module whose arguments are
+ *    texts (as the reference module's are, NwConfigModule.h) would
+ *    otherwise get cut pointers. The library gives them no meaning. */
+/* "Selected Profile" into buffer; *size is the buffer's size in bytes on
+ * entry and the bytes stored, terminator included, on return. 0 for a null
+ * name or size, a missing value, or one that does not fit (*size then
+ * holds the bytes needed; a null buffer only asks for them). */
+NW_EXPORT int NW_API GetLastSelectedProfile(const NWCHAR* printerName, NWCHAR* buffer, uint32_t* size) NW_NOEXCEPT;
+/* Writes "Selected Profile" (terminator included), creating the Profiles
+ * key when needed; 0 for a null argument. */
+NW_EXPORT int NW_API SetLastSelectedProfile(const NWCHAR* printerName, const NWCHAR* profileName) NW_NOEXCEPT;
+/* The profile's indexed "Description" into buffer (520 bytes).
+ *  - Decision: a longer description (up to 499 characters) is cut to 259
+ *    characters and terminated rather than written past the buffer. */
+NW_EXPORT int NW_API GetProfileDescription(NWCHAR* buffer, const NWCHAR* printerName, const NWCHAR* profileName) NW_NOEXCEPT;
+/* The profile's indexed "Filename" into buffer (520 bytes), cut likewise. */
+NW_EXPORT int NW_API GetProfileFileName(NWCHAR* buffer, const NWCHAR* printerName, const NWCHAR* profileName) NW_NOEXCEPT;
+/* Imports the common profiles (dropping index entries whose files are
+ * gone), then overlays the profile file onto the caller's record as
+ * applying a settings file does, with the printer's type as its
+ * capabilities. The record is changed in memory only; save it with
+ * SaveNordwispDEVMODE. 0 when the printer cannot be opened or its record
+ * loaded.
+ *  - Decision: also 0 for a null file or record, and for a file that
+ *    cannot be opened, which would otherwise report success with nothing
+ *    applied. */
+NW_EXPORT int NW_API ApplyProfileFile(const NWCHAR* printerName, const NWCHAR* file, NordwispDEVMODE* record) NW_NOEXCEPT;
+/* Module "ApplyProfile"(printer name, open printer handle, argument2,
+ * argument3); its result. */
+NW_EXPORT int NW_API ApplyProfile(const NWCHAR* printerName, uintptr_t argument2, uintptr_t argument3) NW_NOEXCEPT;
+/* Module "CreateProfile"(printer name, argument2 to argument4). */
+NW_EXPORT int NW_API CreateProfile(const NWCHAR* printerName, uintptr_t argument2, uintptr_t argument3,
+                                   uintptr_t argument4) NW_NOEXCEPT;
+/* Module "CreateProfileFile"(printer name, argument2 to argument5). */
+NW_EXPORT int NW_API CreateProfileFile(const NWCHAR* printerName, uintptr_t argument2, uintptr_t argument3,
+                                       uintptr_t argument4, uintptr_t argument5) NW_NOEXCEPT;
+/* Module "DeleteProfile"(printer name, argument2). */
+NW_EXPORT int NW_API DeleteProfile(const NWCHAR* printerName, uintptr_t argument2) NW_NOEXCEPT;
+/* Module "ExportProfileData"(printer name, argument2, argument3). */
+NW_EXPORT int NW_API ExportProfile(const NWCHAR* printerName, uintptr_t argument2, uintptr_t argument3) NW_NOEXCEPT;
+/* Module "ImportProfileData"(printer name, argument2, argument3). */
+NW_EXPORT int NW_API ImportProfile(const NWCHAR* printerName, uintptr_t argument2, uintptr_t argument3) NW_NOEXCEPT;
+/* Module "GetNumberOfProfiles"(printer name) stored in *count; 1, or 0
+ * for a null count or when the module cannot be called. */
+NW_EXPORT int NW_API GetNumberOfProfiles(const NWCHAR* printerName, uint32_t* count) NW_NOEXCEPT;
+/* Module "GetProfileName"(printer name, index, a 260-character buffer).
+ * *size is in characters: it is set to the name's length + 1; with a
+ * buffer smaller than that the result is 0 and nothing is copied. A null
+ * buffer asks for the size only (result 1).
+ *  - Decision: 0 with *size unchanged when the module's function returns
+ *    0 (no profile at that index), or for a null size. */
+NW_EXPORT int NW_API GetProfileName(const NWCHAR* printerName, uint32_t index, NWCHAR* buffer, uint32_t* size) NW_NOEXCEPT;
+
 /* ---- Print jobs --------------------------------------------------------
  * Counting, reading and controlling the jobs queued on a printer. These
  * exports leave Nordwisp_GetLastError alone: each returns a Win32 error

@@ -73,6 +73,20 @@ NW_EXPORT uint32_t NordwispMachine_InstallOcrModule(const char* moduleFile) NW_N
  * another barcode type, else as NordwispMachine_InstallOcrModule). */
 NW_EXPORT uint32_t NordwispMachine_InstallBarcodeEngine(int barcodeType, const char* moduleFile) NW_NOEXCEPT;
 
+/* Where this driver's configuration file points: its configuration module,
+ * which performs the forwarded profile operations. */
+#define NORDWISP_MACHINE_CONFIG_MODULE "nwdevui.dll"
+
+/* Copies a configuration module, moduleFile being a UTF-8 host path, to the
+ * driver folder as NORDWISP_MACHINE_CONFIG_MODULE, replacing one there as
+ * NordwispMachine_InstallOcrModule does. Results as there. */
+NW_EXPORT uint32_t NordwispMachine_InstallConfigModule(const char* moduleFile) NW_NOEXCEPT;
+
+/* The printer handles open and the modules loaded by the library in this
+ * process, into whichever pointer is not null: a call that releases what
+ * it acquires leaves both as they were. */
+NW_EXPORT void NordwispMachine_CountOpen(uint32_t* printerHandles, uint32_t* modules) NW_NOEXCEPT;
+
 /* Queues a job on a printer, as an application printing a document would:
  * submitted now from this computer by userName (null: the current user),
  * totalPages pages, none printed, priority 1, no status text. Its identifier

@@ -10,6 +10,7 @@
 #include "frame/export_frame.h"
 #include "nordwisp/NordwispMachine.h"
 #include "platform/handles.h"
+#include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/provisioning.h"
 #include "platform/hosted/spooler.h"
@@ -55,6 +56,18 @@ uint32_t InstallEngine(int barcodeType, const char* moduleFile) noexcept {
     return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
         return nw::hosted::InstallBarcodeEngine(barcodeType, std::filesystem::path(moduleFile));
     });
+}
+
+uint32_t InstallConfig(const char* moduleFile) noexcept {
+    if (moduleFile == nullptr) return ERROR_FILE_NOT_FOUND;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&] {
+        return nw::hosted::InstallConfigurationModule(std::filesystem::path(moduleFile));
+    });
+}
+
+void CountOpen(uint32_t* printerHandles, uint32_t* modules) noexcept {
+    if (printerHandles != nullptr) *printerHandles = static_cast<uint32_t>(nw::hosted::OpenPrinterHandleCount());
+    if (modules != nullptr) *modules = static_cast<uint32_t>(nw::hosted::LoadedModuleCount());
 }
 
 uint32_t QueueJob(const NWCHAR* printerName, const NWCHAR* documentName, const NWCHAR* userName, uint32_t totalPages,

@@ -63,6 +63,10 @@ struct FileTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE file) { ::CloseHandle(file); }
 };
+struct FindTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE find) { ::FindClose(find); }
+};
 struct PrinterTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE printer) { ::ClosePrinter(printer); }
@@ -82,6 +86,7 @@ using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using PrinterHandle = UniqueHandle<HANDLE, PrinterTraits>;
+using FindHandle = UniqueHandle<HANDLE, FindTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileTraits>;
 using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using GdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;

@@ -250,6 +250,59 @@ TEST(ToolTest, SettingsFilesExportImportAndDefaults) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(ToolTest, ProfilesCreateListApplyExchangeAndDelete) {
+    const auto folder = std::filesystem::temp_directory_path() / ("nwdevmode-profiles-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(Tool("printers").code, 0);  // the demo machine, its configuration module included
+    const auto show = [] { return nlohmann::json::parse(Tool("show 'Nordwisp Printer' --json").out); };
+    const int paper = show()["paperSize"];
+
+    ToolRun run = Tool("profiles 'Nordwisp Printer' create Letter --description 'The usual\nletter'");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(Tool("profiles 'Nordwisp Printer' create Letter").code, 1);
+    run = Tool("profiles 'Nordwisp Printer' list --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto list = nlohmann::json::parse(run.out);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]["name"], "Letter");
+    EXPECT_EQ(list[0]["description"], "The usual\nletter");  // the tool reads the escape
+    EXPECT_EQ(list[0]["selected"], false);
+
+    const std::string exported = (folder / "letter.bip").string();
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' export Letter '" + exported + "'").code, 0);
+    std::string text = ReadAll(exported);
+    EXPECT_NE(text.find("[Profile]"), std::string::npos);
+    // Another paper under another name, imported and applied by name.
+    text.replace(text.find("Name=Letter"), 11, "Name=A4");
+    text.replace(text.find("Paper Size=" + std::to_string(paper) + "\r\n"), 13 + std::to_string(paper).size(),
+                 "Paper Size=9\r\n");
+    std::ofstream(exported, std::ios::binary) << text;
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' import '" + exported + "'").code, 0);
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' apply A4").code, 0);
+    EXPECT_EQ(show()["paperSize"], 9);
+    EXPECT_EQ(Tool("profiles 'Nordwisp Printer' selected").out, "A4\n");
+    run = Tool("profiles 'Nordwisp Printer' list");
+    EXPECT_NE(run.out.find("* A4\t"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("  Letter\tThe usual letter\t"), std::string::npos) << run.out;
+
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' apply-file '" + exported.substr(0, exported.size() - 9) +
+                   "missing.bip'").code, 1);
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' apply Letter").code, 0);
+    EXPECT_EQ(show()["paperSize"], paper);
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' apply-file '" + exported + "'").code, 0);
+    EXPECT_EQ(show()["paperSize"], 9);
+
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' delete A4").code, 0);
+    EXPECT_EQ(Tool("profiles 'Nordwisp Printer' delete A4").code, 1);
+    ASSERT_EQ(Tool("profiles 'Nordwisp Printer' selected Letter").code, 0);
+    EXPECT_EQ(Tool("profiles 'Nordwisp Printer' selected").out, "Letter\n");
+    list = nlohmann::json::parse(Tool("profiles 'Nordwisp Printer' list --json").out);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]["selected"], true);
+    EXPECT_EQ(Tool("profiles 'No Such Printer' list").code, 1);
+    std::filesystem::remove_all(folder);
+}
+
 #if defined(NW_TOOL_OCR_MODULE)
 TEST(ToolTest, OcrLanguagesFromTheInstalledReferenceModule) {
     // The demo machine comes with the module too.

@@ -97,6 +97,7 @@ const std::map<std::string, std::string>& ParameterTypes() {
         {"uint8_t", "byte"},
         {"char", "byte"},
         {"size_t", "UIntPtr"},
+        {"uintptr_t", "UIntPtr"},
         {"const NWCHAR*", "[MarshalAs(UnmanagedType.LPWStr)] string"},
         {"NWCHAR*", "[In, Out] char[]"},
         {"const char*", "[MarshalAs(UnmanagedType.LPStr)] string"},

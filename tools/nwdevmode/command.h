@@ -46,6 +46,8 @@ void PrintRecord(const NordwispDEVMODE* record, const std::string& printer, bool
 // The OCR module "machine init" installs when none is named: the one built
 // with the tool, or empty when it was built without it.
 std::string BuiltOcrModule();
+// The configuration module "machine init" installs when none is named.
+std::string BuiltConfigModule();
 // The folder of the barcode engines "machine init" installs: the build
 // tree's, else the one installed with the tool, else empty.
 std::string BuiltEngineFolder();

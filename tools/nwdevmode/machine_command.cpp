@@ -1,6 +1,7 @@
 // nwdevmode machine init [--printer NAME]... [--ocr-module FILE]
-// [--barcode-engines DIR] : prepares the hosted machine with printers of this
-// driver, the OCR module and the barcode engines.
+// [--barcode-engines DIR] [--config-module FILE] : prepares the hosted
+// machine with printers of this driver, its configuration module, the OCR
+// module and the barcode engines.
 // nwdevmode machine add-user NAME [--sid SID] [--logged-on]
 // [--profile-path PATH] : adds a user with a profile and a hive.
 // nwdevmode machine users [--json] : lists the users of the profile list.
@@ -25,6 +26,7 @@ struct InitOptions {
     std::string port;
     std::string ocrModule = BuiltOcrModule();
     std::string engineFolder = BuiltEngineFolder();
+    std::string configModule = BuiltConfigModule();
 };
 
 // The reference engines' files, by barcode type.
@@ -53,6 +55,11 @@ void RunInit(const InitOptions& options) {
         } else {
             std::cout << "Added printer \"" << printer << "\"\n";
         }
+    }
+    if (!options.configModule.empty()) {
+        if (const std::uint32_t error = NordwispMachine_InstallConfigModule(options.configModule.c_str()); error != 0)
+            Fail("cannot install the configuration module \"" + options.configModule + "\": " + DescribeError(error));
+        std::cout << "Installed the configuration module " NORDWISP_MACHINE_CONFIG_MODULE "\n";
     }
     if (!options.engineFolder.empty()) {
         InstallBarcodeEngines(options.engineFolder);
@@ -119,13 +126,31 @@ std::filesystem::path FindModuleFolder(const std::filesystem::path& built, const
     return {};
 }
 
+namespace {
+
+// A module built with the tool, found in the build tree or installed beside
+// the tool; empty when neither holds it.
+[[maybe_unused]] std::string FindBuiltModule(const std::filesystem::path& built) {
+    const std::filesystem::path folder = FindModuleFolder(built.parent_path(), built.filename());
+    return folder.empty() ? std::string() : (folder / built.filename()).string();
+}
+
+}  // namespace
+
+std::string BuiltConfigModule() {
+#if defined(NW_CONFIG_MODULE_FILE)
+    return FindBuiltModule(NW_CONFIG_MODULE_FILE);
+#else
+    return {};
+#endif
+}
+
 std::string BuiltOcrModule() {
 #if defined(NW_OCR_MODULE_FILE)
-    const std::filesystem::path built = NW_OCR_MODULE_FILE;
-    const std::filesystem::path folder = FindModuleFolder(built.parent_path(), built.filename());
-    if (!folder.empty()) return (folder / built.filename()).string();
-#endif
+    return FindBuiltModule(NW_OCR_MODULE_FILE);
+#else
     return {};
+#endif
 }
 
 std::string BuiltEngineFolder() {
@@ -167,6 +192,8 @@ void SetupMachine(CLI::App& app) {
     init->add_option("--port", options->port, "Port of the new printers (default NORDWISP:)");
     init->add_option("--ocr-module", options->ocrModule,
                      "OCR module to install and name in the printers' settings (default: the one built with the tool)");
+    init->add_option("--config-module", options->configModule,
+                     "Configuration module of the driver (default: the one built with the tool)");
     init->add_option("--barcode-engines", options->engineFolder,
                      "Folder of the barcode engines to install (default: the ones built with the tool)");
     init->callback([options] { RunInit(*options); });

@@ -28,6 +28,9 @@ void ProvisionDemoMachine(int argc, char** argv) {
     std::cerr << "nwdevmode: new machine: added the demo printer \"" NORDWISP_MACHINE_DEMO_PRINTER "\"\n";
     const std::string ocrModule = nwtool::BuiltOcrModule();
     const std::string engineFolder = nwtool::BuiltEngineFolder();
+    const std::string configModule = nwtool::BuiltConfigModule();
+    if (!configModule.empty() && NordwispMachine_InstallConfigModule(configModule.c_str()) != 0)
+        std::cerr << "nwdevmode: cannot install the configuration module\n";
     try {
         if (!engineFolder.empty()) nwtool::InstallBarcodeEngines(engineFolder);
         if (!ocrModule.empty()) nwtool::InstallOcrModule(ocrModule, {NORDWISP_MACHINE_DEMO_PRINTER});

@@ -8,9 +8,6 @@
 #include "command.h"
 #include "nordwisp/NordwispDEVMODE.h"
 #include "nordwisp/NordwispMachine.h"
-#include "platform/handles.h"
-#include "platform/win32api.h"
-#include "profiles/default_environment.h"
 
 namespace nwtool {
 namespace {
@@ -31,17 +28,11 @@ void RunExport(const SettingsFileOptions& options) {
     if (!ExportSettingstoINIFile(record.get(), file.c_str())) FailWithLastError("export " + options.file);
 }
 
-// The settings import has no export of its own yet; the tool runs the
-// library's own, as "papers" and "template" do.
 void RunImport(const SettingsFileOptions& options) {
     RecordPtr record = LoadRecord(options.printer);
     const std::u16string file = FromUtf8(options.file);
-    if (::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) Fail("cannot read " + options.file);
     const std::u16string printer = FromUtf8(options.printer);
-    // The printer's paper list resolves the file's paper code.
-    nw::PrinterHandle handle;
-    ::OpenPrinterW(const_cast<LPWSTR>(printer.c_str()), handle.put(), nullptr);
-    nw::profiles::DefaultEnvironment(handle.get(), file.c_str(), record.get(), 0);
+    if (!ApplyProfileFile(printer.c_str(), file.c_str(), record.get())) Fail("cannot read " + options.file);
     if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
 }
 

@@ -3,6 +3,7 @@
 // impersonation, and the messages the process broadcast.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -40,6 +41,11 @@ struct SentMessage {
 };
 std::vector<SentMessage> SentMessages();
 void ClearSentMessages();
+// Printer handles open and modules loaded (by file) in this process, so
+// tests can see that a call released what it acquired.
+std::size_t OpenPrinterHandleCount();
+std::size_t LoadedModuleCount();
+
 // <root>/messages.log: one line per message, from every process of the
 // machine.
 std::filesystem::path MessageLogPath();

@@ -1,8 +1,9 @@
 // Modules. A module is a host shared object loaded by the file name it is
 // given ("VyMQxQR.dll" is an ELF object of that name), searched in the
 // system folder, then the driver folder, then by the host loader.
-// "kernel32.dll" and "userenv.dll" exist without a file: they export the
-// hosted functions the library looks up by name.
+// "kernel32.dll", "advapi32.dll" and "userenv.dll" exist without a file:
+// they export the hosted functions the library looks up by name and those
+// that modules import.
 #include <dlfcn.h>
 #include <sys/stat.h>
 
@@ -119,6 +120,29 @@ const PseudoExport kKernel32Exports[] = {
     {"GlobalUnlock", Proc(&::GlobalUnlock)},
     {"IsWow64Process2", Proc(&HostedIsWow64Process2)},
     {"ProcessIdToSessionId", Proc(&::ProcessIdToSessionId)},
+    // What the configuration module binds.
+    {"CloseHandle", Proc(&::CloseHandle)},
+    {"CreateDirectoryW", Proc(&::CreateDirectoryW)},
+    {"CreateFileW", Proc(&::CreateFileW)},
+    {"DeleteFileW", Proc(&::DeleteFileW)},
+    {"FileTimeToSystemTime", Proc(&::FileTimeToSystemTime)},
+    {"GetEnvironmentVariableW", Proc(&::GetEnvironmentVariableW)},
+    {"GetFileAttributesW", Proc(&::GetFileAttributesW)},
+    {"GetFileTime", Proc(&::GetFileTime)},
+    {"GetPrivateProfileStringW", Proc(&::GetPrivateProfileStringW)},
+    {"ReadFile", Proc(&::ReadFile)},
+    {"WriteFile", Proc(&::WriteFile)},
+    {"WritePrivateProfileStringW", Proc(&::WritePrivateProfileStringW)},
+};
+
+const PseudoExport kAdvapi32Exports[] = {
+    {"RegCloseKey", Proc(&::RegCloseKey)},
+    {"RegCreateKeyExW", Proc(&::RegCreateKeyExW)},
+    {"RegDeleteKeyW", Proc(&::RegDeleteKeyW)},
+    {"RegEnumKeyExW", Proc(&::RegEnumKeyExW)},
+    {"RegOpenKeyExW", Proc(&::RegOpenKeyExW)},
+    {"RegQueryValueExW", Proc(&::RegQueryValueExW)},
+    {"RegSetValueExW", Proc(&::RegSetValueExW)},
 };
 
 const PseudoExport kUserenvExports[] = {
@@ -128,6 +152,7 @@ const PseudoExport kUserenvExports[] = {
 const PseudoModule kPseudoModules[] = {
     {u"kernel32", kKernel32Exports, std::size(kKernel32Exports)},
     {u"userenv", kUserenvExports, std::size(kUserenvExports)},
+    {u"advapi32", kAdvapi32Exports, std::size(kAdvapi32Exports)},
 };
 
 // ---- Loaded modules ----------------------------------------------------------
@@ -280,6 +305,15 @@ HMODULE Load(std::u16string_view given) {
 }
 
 }  // namespace
+
+std::size_t LoadedModuleCount() {
+    auto& table = Modules();
+    std::lock_guard guard(table.lock);
+    std::size_t count = 0;
+    for (const auto& [handle, module] : table.modules)
+        if (!module.permanent && module.loads > 0) ++count;
+    return count;
+}
 
 void SetWow64Machines(USHORT processMachine, USHORT nativeMachine) {
     g_processMachine.store(processMachine);

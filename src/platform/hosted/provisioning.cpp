@@ -428,6 +428,11 @@ DWORD InstallOcrModule(const std::filesystem::path& moduleFile) {
     return InstallModuleFile(moduleFile, u"" NORDWISP_MACHINE_OCR_MODULE);
 }
 
+DWORD InstallConfigurationModule(const std::filesystem::path& moduleFile) {
+    return InstallModuleFile(moduleFile, std::u16string(spooler::kDriverDirectory) + u"\\" +
+                                             spooler::kDriverVersionFolder + u"\\" + kConfigFileName);
+}
+
 DWORD InstallBarcodeEngine(int barcodeType, const std::filesystem::path& moduleFile) {
     // The names a printer of type NORDWISP_MACHINE_PRINTER_TYPE loads, by
     // barcode type, from the system folder where LoadLibraryW looks first.

@@ -38,6 +38,10 @@ DWORD InstallOcrModule(const std::filesystem::path& moduleFile);
 // barcodeType (0 QR, 1 DataMatrix, 2 PDF417, 3 one-dimensional).
 DWORD InstallBarcodeEngine(int barcodeType, const std::filesystem::path& moduleFile);
 
+// Copies a configuration module to where this driver's configuration
+// file (kConfigFileName) points.
+DWORD InstallConfigurationModule(const std::filesystem::path& moduleFile);
+
 // Queues a job on a printer as an application printing a document would:
 // submitted now by user (empty: the current user), "RAW" data, priority 1,
 // none of its pages printed. 0 or a Win32 error; *jobId gets its identifier.

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/handles.h"
+#include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/spooler.h"
 
 namespace nw::hosted::spooler {
@@ -204,3 +205,9 @@ std::optional<Bytes> CopyCallerDevMode(const DEVMODEW* devmode) {
 }
 
 }  // namespace nw::hosted::spooler
+
+std::size_t nw::hosted::OpenPrinterHandleCount() {
+    auto& table = spooler::Handles();
+    std::lock_guard guard(table.lock);
+    return table.live.size();
+}

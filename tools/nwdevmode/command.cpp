@@ -53,8 +53,9 @@ std::string DescribeError(std::uint32_t error) {
 }
 
 RecordPtr LoadRecord(const std::string& printer) {
-    const std::u16string name = FromUtf8(printer);
+    const NwString name = FromUtf8(printer);
     RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
+    if (!record && Nordwisp_GetLastError() == 1801) Fail("no such printer \"" + printer + "\"");
     if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
     return record;
 }

@@ -11,7 +11,7 @@
 
 #include "nordwisp/NordwispDEVMODE.h"
 
-#include "platform/utf_codec.h"
+#include "text.h"
 
 namespace nwtool {
 
@@ -55,9 +55,5 @@ void InstallBarcodeEngines(const std::string& folder);
 // Installs an OCR module on the hosted machine and names it in each
 // printer's "NwOCR.Dll" path; fails the command on any error.
 void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers);
-
-// Text between the command line (UTF-8) and the API's NWCHAR.
-using nw::utf::FromUtf8;
-using nw::utf::ToUtf8;
 
 }  // namespace nwtool

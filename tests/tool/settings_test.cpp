@@ -113,4 +113,22 @@ TEST(ToolSettingsTest, FilterScopeAndMissingPrinter) {
     EXPECT_EQ(Tool("set " + kPrinter + " --scope everyone record.orientation=1").code, 2);
 }
 
+TEST(ToolSettingsTest, OfflineReachesTheRegistrySettingsByNameAlone) {
+    ToolRun run = Tool("set " + kPrinter + " --offline pdf.open-zoom=175");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(Tool("get " + kPrinter + " pdf.open-zoom").out, "175\n");
+    run = Tool("get 'Not Installed' --offline email.smtp-server pdf.open-zoom");
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "email.smtp-server=\npdf.open-zoom=100\n");  // the defaults
+    run = Tool("settings 'Not Installed' --offline --json");
+    ASSERT_EQ(run.code, 0) << run.err;
+    for (const auto& s : nlohmann::json::parse(run.out)) EXPECT_EQ(s["place"], "registry") << s["name"];
+    ExpectRefusals("set " + kPrinter + " --offline ", {
+        {"record.orientation=1", "\"record.orientation\" is in the printer's record"},
+    });
+    ExpectRefusals("get ", {
+        {"'" + std::string(32, 'P') + "' --offline pdf.open-zoom", "a printer name of 1 to 31 characters"},
+    });
+}
+
 }  // namespace

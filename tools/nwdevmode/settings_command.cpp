@@ -3,7 +3,9 @@
 // nwdevmode set PRINTER NAME=VALUE...                    change settings
 // Settings are named by the catalog ("pdf.open-zoom", "record.orientation").
 // "set" checks every value before it writes anything, and saves the record
-// once for all its record settings.
+// once for all its record settings. With --offline the printer's registry
+// settings are reached by its name alone, without the spooler (a printer not
+// installed yet, or a machine whose spooler is down).
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -38,12 +40,46 @@ struct SettingsOptions {
     std::vector<std::string> names;
     std::string scope = "user";
     bool json = false;
+    bool offline = false;
 };
 
-const Setting& Named(const std::string& name) {
+// The record the settings are read and written through: the printer's, or
+// with --offline one made in memory that only names the printer.
+class SettingsRecord {
+public:
+    explicit SettingsRecord(const SettingsOptions& options) {
+        if (!options.offline) {
+            loaded_ = LoadRecord(options.printer);
+            return;
+        }
+        const NwString name = FromUtf8(options.printer);
+        // The registry key is named from the record's 32-character device name.
+        if (name.empty() || name.size() >= sizeof offline_->DM.dmDeviceName / sizeof(NWCHAR))
+            Fail("--offline needs a printer name of 1 to 31 characters", kExitUsage);
+        offline_ = std::make_unique<NordwispDEVMODE>();
+        offline_->DM.dmSize = NW_DEVMODE_PUBLIC_SIZE;
+        offline_->DM.dmDriverExtra = NW_DEVMODE_PRIVATE_SIZE;
+        offline_->DM.dmDriverVersion = NW_SUPPORTED_DRIVER_VERSION;
+        name.copy(offline_->DM.dmDeviceName, name.size());
+    }
+    NordwispDEVMODE* get() const { return offline_ ? offline_.get() : loaded_.get(); }
+
+private:
+    RecordPtr loaded_{nullptr, &ReleaseNordwispDEVMODE};
+    std::unique_ptr<NordwispDEVMODE> offline_;
+};
+
+// Record settings live in the spooler's record, which --offline has not.
+bool Reachable(const Setting& setting, const SettingsOptions& options) {
+    return !options.offline || setting.place == Place::Registry;
+}
+
+const Setting& Named(const std::string& name, const SettingsOptions& options) {
     const Setting* setting = FindSetting(name);
     if (setting == nullptr)
         Fail("no setting \"" + name + "\" (\"nwdevmode settings PRINTER\" lists them)", kExitUsage);
+    if (!Reachable(*setting, options))
+        Fail("setting \"" + name + "\" is in the printer's record, which --offline cannot reach", kExitUsage);
     return *setting;
 }
 
@@ -70,10 +106,10 @@ nlohmann::ordered_json Describe(const Setting& s, const SettingValue& value) {
 }
 
 void RunSettings(const SettingsOptions& options) {
-    RecordPtr record = LoadRecord(options.printer);
+    const SettingsRecord record(options);
     nlohmann::ordered_json all = nlohmann::ordered_json::array();
     for (const Setting& s : Catalog()) {
-        if (s.name.find(options.filter) == std::string::npos) continue;
+        if (s.name.find(options.filter) == std::string::npos || !Reachable(s, options)) continue;
         const SettingValue value = Read(s, record.get());
         if (options.json)
             all.push_back(Describe(s, value));
@@ -85,8 +121,8 @@ void RunSettings(const SettingsOptions& options) {
 
 void RunGet(const SettingsOptions& options) {
     std::vector<const Setting*> wanted;
-    for (const std::string& name : options.names) wanted.push_back(&Named(name));
-    RecordPtr record = LoadRecord(options.printer);
+    for (const std::string& name : options.names) wanted.push_back(&Named(name, options));
+    const SettingsRecord record(options);
     nlohmann::ordered_json out = nlohmann::ordered_json::object();
     for (const Setting* s : wanted) {
         const SettingValue value = Read(*s, record.get());
@@ -107,14 +143,14 @@ void RunSet(const SettingsOptions& options) {
     for (const std::string& assignment : options.names) {
         const std::size_t equals = assignment.find('=');
         if (equals == std::string::npos) Fail("\"" + assignment + "\" is no NAME=VALUE", kExitUsage);
-        const Setting& setting = Named(assignment.substr(0, equals));
+        const Setting& setting = Named(assignment.substr(0, equals), options);
         NewValue value;
         if (const auto refused = ParseValue(setting, assignment.substr(equals + 1), value))
             Fail(*refused, kExitUsage);
         anyRecord = anyRecord || setting.place == Place::Record;
         values.push_back(std::move(value));
     }
-    RecordPtr record = LoadRecord(options.printer);
+    const SettingsRecord record(options);
     for (const NewValue& value : values)
         if (value.setting->place == Place::Record && !WriteSetting(value, record.get()))
             FailWithLastError("cannot set \"" + value.setting->name + "\"");
@@ -130,6 +166,8 @@ void RunSet(const SettingsOptions& options) {
 }
 
 void AddScope(CLI::App* command, SettingsOptions& options) {
+    command->add_flag("--offline", options.offline,
+                      "Registry settings only, reached by the printer's name without the spooler");
     command
         ->add_option("--scope", options.scope,
                      "user: the current user's record (default); default: the printer's default record "

@@ -219,7 +219,9 @@ std::vector<Setting> BuildCatalog() {
 
 #define NW_VALUE(name, row) add(Registry("Get" #name, "Set" #name, row, Shape::RegistryValue));
 #define NW_OUT(name, row) add(Registry("Get" #name, "Set" #name, row, Shape::RegistryOut));
-#define NW_OUT_DECORATED NW_OUT
+#define NW_OUT_DECORATED(name, row)                                                      \
+    add(Registry("Get" #name, "Set" #name, row, Shape::RegistryOut));                    \
+    all.back().decorated = true;
 #define NW_REGISTRY_SWITCH(isName, setName, row) \
     add(Registry(#isName, #setName, row, Shape::RegistryValue, Kind::Switch));
 #define NW_TEXT(name, row) add(Registry("Get" #name, "Set" #name, row, Shape::RegistryText));

@@ -43,6 +43,7 @@ struct Setting {
     std::uint32_t maxChars = 0;          // texts: 0 for any length
     std::optional<std::string> fallback; // what a missing registry value reads as
     bool invertedReading = false;        // switches answered as "disabled"
+    bool decorated = false;              // exported under C++ names on Windows
     const char* getter = "";
     const char* setter = "";   // empty: read-only
     const char* disabler = ""; // record switches

@@ -40,6 +40,10 @@ using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVM
 // Loads the record or fails the command with the library's error.
 RecordPtr LoadRecord(const std::string& printer);
 
+// Frees a block the library handed out (GlobalAlloc'd): the hosted
+// machine's GlobalFree, or Windows' own.
+void FreeBlock(void* block);
+
 // The main fields of a record as "show" prints them, or as a JSON object.
 void PrintRecord(const NordwispDEVMODE* record, const std::string& printer, bool json);
 

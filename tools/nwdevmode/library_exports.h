@@ -4,13 +4,16 @@
 
 namespace nwtool {
 
-// The export's address in the loaded library, or null when it has none.
-void* FindExport(const char* name);
+// The export's address in the loaded library, or null when it has none. A
+// decorated export is one of the (record, int*) getters and (record, int)
+// setters that the Windows DLL exports under the names Microsoft's C++
+// compiler gives them.
+void* FindExport(const char* name, bool decorated = false);
 
 // The export as a function of the given type, or null.
 template <typename Function>
-Function ExportAs(const char* name) {
-    return reinterpret_cast<Function>(FindExport(name));
+Function ExportAs(const char* name, bool decorated = false) {
+    return reinterpret_cast<Function>(FindExport(name, decorated));
 }
 
 }  // namespace nwtool

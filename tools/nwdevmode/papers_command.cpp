@@ -43,12 +43,6 @@ const Unit& UnitNamed(const std::string& name) {
     Fail("unknown unit \"" + name + "\" (use mm, in or px)", kExitUsage);
 }
 
-const Unit* UnitOfCode(int code) {
-    for (const Unit& unit : kUnits)
-        if (unit.code == code) return &unit;
-    return nullptr;
-}
-
 std::string Shown(std::uint32_t steps, const Unit& unit) {
     char text[32];
     std::snprintf(text, sizeof text, "%.*f", unit.decimals, static_cast<double>(steps) / unit.perUnit);
@@ -77,6 +71,12 @@ int Stored(double value, const Unit& unit, const char* what) {
 }
 
 #ifndef _WIN32
+const Unit* UnitOfCode(int code) {
+    for (const Unit& unit : kUnits)
+        if (unit.code == code) return &unit;
+    return nullptr;
+}
+
 // The whole list comes from the hosted machine's API; the public one looks
 // papers up one at a time.
 void RunList(const std::string& printer, bool json) {
@@ -170,6 +170,8 @@ void SetupPapers(CLI::App& app) {
     papers->require_subcommand(0, 1);
 #ifndef _WIN32
     papers->add_flag("--json", options->json, "List the papers as JSON");
+#else
+    papers->require_subcommand(1);  // the list comes from the hosted machine only
 #endif
 
     auto* add = papers->add_subcommand("add", "Add a user paper; prints its code");

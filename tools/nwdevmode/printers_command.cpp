@@ -8,14 +8,12 @@
 
 #include "command.h"
 #include "nordwisp/NordwispDEVMODE.h"
-#include "nordwisp/NordwispMachine.h"
 
 namespace nwtool {
 namespace {
 
 std::vector<std::string> NordwispPrinters() {
-    std::unique_ptr<NWCHAR, decltype(&NordwispMachine_FreeBlock)> list(GetNordwispPrinters(),
-                                                                       &NordwispMachine_FreeBlock);
+    const std::unique_ptr<NWCHAR, void (*)(void*)> list(GetNordwispPrinters(), &FreeBlock);
     if (!list) Fail("cannot list the printers: not enough memory");
     std::vector<std::string> names;
     const NwString text(list.get());

@@ -62,7 +62,7 @@ bool ReadRecordText(const Setting& s, const NordwispDEVMODE* record, std::string
 
 bool ReadNumber(const Setting& s, const NordwispDEVMODE* record, std::int32_t& number) {
     if (s.shape == Shape::RegistryOut) {
-        const auto get = ExportAs<GetOut>(s.getter);
+        const auto get = ExportAs<GetOut>(s.getter, s.decorated);
         int value = 0;
         if (get == nullptr || get(record, &value) != 1) return false;
         number = value;
@@ -192,7 +192,7 @@ bool WriteSetting(const NewValue& value, NordwispDEVMODE* record) {
         case Shape::RegistryValue:
         case Shape::RegistryOut: break;
     }
-    const auto set = ExportAs<SetNumberLast>(s.setter);
+    const auto set = ExportAs<SetNumberLast>(s.setter, s.decorated);
     return set != nullptr && set(record, value.number) == 1;
 }
 

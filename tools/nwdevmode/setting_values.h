@@ -10,6 +10,7 @@
 
 #include "catalog.h"
 #include "nordwisp/NordwispDEVMODE.h"
+#include "text.h"
 
 namespace nwtool {
 
@@ -30,7 +31,7 @@ nlohmann::ordered_json JsonValue(const Setting& setting, const SettingValue& val
 struct NewValue {
     const Setting* setting = nullptr;
     std::int32_t number = 0;
-    std::u16string text;
+    NwString text;
 };
 // Checks a command-line value against the catalog. Returns the reason it is
 // refused, naming the setting and what it accepts; nothing when it is good.

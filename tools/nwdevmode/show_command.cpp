@@ -75,7 +75,7 @@ const unsigned char* Bytes(const NordwispDEVMODE* record) { return reinterpret_c
 std::string TextOf(const NordwispDEVMODE* record, const ShowField& field) {
     NwString text;
     for (std::size_t i = 0; i < field.width; ++i) {
-        char16_t c;
+        NWCHAR c;
         std::memcpy(&c, Bytes(record) + field.offset + i * sizeof c, sizeof c);
         if (c == 0) break;
         text += c;

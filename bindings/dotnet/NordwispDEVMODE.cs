@@ -3368,6 +3368,18 @@ namespace Nordwisp
         public static extern UIntPtr NordwispMachine_ReadBitmap(IntPtr bitmap, [In, Out] byte[] pixels, UIntPtr size, ref int width, ref int height);
         [DllImport(Library, EntryPoint = "NordwispMachine_DeleteBitmap", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern int NordwispMachine_DeleteBitmap(IntPtr bitmap);
+        [DllImport(Library, EntryPoint = "NordwispMachine_TextFromUtf8", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_TextFromUtf8([MarshalAs(UnmanagedType.LPStr)] string utf8, [In, Out] char[] buffer, uint chars);
+        [DllImport(Library, EntryPoint = "NordwispMachine_TextToUtf8", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_TextToUtf8([MarshalAs(UnmanagedType.LPWStr)] string text, [In, Out] byte[] buffer, uint size);
+        [DllImport(Library, EntryPoint = "NordwispMachine_GetPapers", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_GetPapers(IntPtr record, [In, Out] byte[] papers, uint capacity, ref uint count);
+        [DllImport(Library, EntryPoint = "NordwispMachine_PreviewFileName", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_PreviewFileName(IntPtr request, [In, Out] char[] name, uint chars, ref uint status);
+        [DllImport(Library, EntryPoint = "NordwispMachine_TemplateMeaning", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern IntPtr NordwispMachine_TemplateMeaning(int code);
+        [DllImport(Library, EntryPoint = "NordwispMachine_FileNameStatusMeaning", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern IntPtr NordwispMachine_FileNameStatusMeaning(uint status);
         [DllImport(Library, EntryPoint = "NordwispMachine_SetMergeHook", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern void NordwispMachine_SetMergeHook(NordwispMergeHook hook, IntPtr context);
     }

@@ -152,6 +152,62 @@ NW_EXPORT size_t NordwispMachine_ReadBitmap(NW_HBITMAP bitmap, uint8_t* pixels, 
 /* Deletes such a bitmap; 1 on success, 0 for what is no bitmap. */
 NW_EXPORT int NordwispMachine_DeleteBitmap(NW_HBITMAP bitmap) NW_NOEXCEPT;
 
+/* Text between UTF-8 and NWCHAR with the machine's own codec, so that a
+ * client converts as the library does (a bad sequence becomes U+FFFD).
+ * Each converts a terminated text into buffer (chars wide characters, or
+ * size bytes, terminator included) and returns what the whole text takes
+ * with its terminator; nothing is copied when that is more than the buffer
+ * holds. A null text gives 0. */
+NW_EXPORT uint32_t NordwispMachine_TextFromUtf8(const char* utf8, NWCHAR* buffer, uint32_t chars) NW_NOEXCEPT;
+NW_EXPORT uint32_t NordwispMachine_TextToUtf8(const NWCHAR* text, char* buffer, uint32_t size) NW_NOEXCEPT;
+
+/* One paper of a printer's paper list, as the driver's dialog shows it. The
+ * list belongs to the current user (it is kept under HKEY_CURRENT_USER). */
+#define NORDWISP_MACHINE_PAPER_TITLE_CHARS 256
+typedef struct NordwispMachinePaper {
+    NWCHAR title[NORDWISP_MACHINE_PAPER_TITLE_CHARS];
+    int32_t code;        /* Windows paper code (DMPAPER_*, or the list's own) */
+    int32_t width;       /* in units */
+    int32_t height;
+    int32_t units;       /* 0 hundredths of an inch, 1 tenths of a millimetre, 2 pixels */
+    int32_t userDefined; /* added by a user: may be changed and deleted */
+    int32_t available;   /* 0 when the list hides it */
+} NordwispMachinePaper;
+/* The paper list of the record's printer (seeded from the driver's data
+ * file when the user has none yet). *count gets the number of papers; they
+ * are copied into papers when capacity holds them all. Returns 0, 87 for a
+ * null record or count, 122 when capacity is too small (nothing copied), or
+ * the spooler's error for a printer that cannot be opened (1801). */
+NW_EXPORT uint32_t NordwispMachine_GetPapers(const NordwispDEVMODE* record, NordwispMachinePaper* papers,
+                                             uint32_t capacity, uint32_t* count) NW_NOEXCEPT;
+
+/* What the driver would name an output file: a custom file-name template
+ * expanded for a document. Null texts count as empty. */
+typedef struct NordwispMachineFileName {
+    const NWCHAR* templateText;      /* e.g. "<<DOCNAME>><<NONE>>.<<ORIGINAL>>" */
+    const NWCHAR* documentName;
+    const NWCHAR* documentExtension; /* for <<ORIGINAL>> */
+    const NWCHAR* userName;
+    const NWCHAR* directory;         /* an existing file there gets the name numbered */
+    const NWCHAR* batesText;
+    int32_t pageNumber;
+    int32_t counter;
+} NordwispMachineFileName;
+/* Longest name and its terminator. */
+#define NORDWISP_MACHINE_FILE_NAME_CHARS 1024
+/* Builds the name into name (chars wide characters, at least
+ * NORDWISP_MACHINE_FILE_NAME_CHARS) and the generation status into *status:
+ * 0 complete, 110 a part was cut, 111 the template was empty, 112 the
+ * directory is unusable (no name), 113 and 114 the document's name or
+ * extension was too long. Returns 0, 87 for a null argument, 122 for a too
+ * small name buffer. */
+NW_EXPORT uint32_t NordwispMachine_PreviewFileName(const NordwispMachineFileName* request, NWCHAR* name,
+                                                   uint32_t chars, uint32_t* status) NW_NOEXCEPT;
+/* The meaning in words of a code of IsCustomFilenameTemplateValid (0 valid)
+ * and of a generation status; null for an unknown code. */
+NW_EXPORT const char* NordwispMachine_TemplateMeaning(int code) NW_NOEXCEPT;
+NW_EXPORT const char* NordwispMachine_FileNameStatusMeaning(uint32_t status) NW_NOEXCEPT;
+
 /* What NordwispMachine_SetMergeHook calls. */
 typedef void (*NordwispMergeHook)(const NWCHAR* printerName, void* devmode, size_t size, void* context);
 /* Lets a test play a driver that changes fields on merge: after the

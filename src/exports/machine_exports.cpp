@@ -3,18 +3,23 @@
 #if !defined(_WIN32)
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "exports/export_definitions.h"
 #include "frame/export_frame.h"
 #include "nordwisp/NordwispMachine.h"
+#include "naming/file_name_generator.h"
+#include "naming/template_grammar.h"
+#include "papers/paper_list.h"
 #include "platform/handles.h"
 #include "platform/hosted/hosted_hooks.h"
 #include "platform/hosted/machine.h"
 #include "platform/hosted/provisioning.h"
 #include "platform/hosted/spooler.h"
 #include "platform/hosted/users.h"
+#include "platform/utf_codec.h"
 
 namespace {
 
@@ -27,6 +32,24 @@ uint32_t CopyRoot(char* buffer, uint32_t size) noexcept {
         if (buffer != nullptr && needed <= size) std::memcpy(buffer, root.c_str(), needed);
         return needed;
     });
+}
+
+// The size protocol of NordwispMachine_GetRoot, for any converted text.
+template <typename Char>
+uint32_t CopyWhole(const std::basic_string<Char>& text, Char* buffer, uint32_t size) {
+    const auto needed = static_cast<uint32_t>(text.size() + 1);
+    if (buffer != nullptr && needed <= size) std::memcpy(buffer, text.c_str(), needed * sizeof(Char));
+    return needed;
+}
+
+uint32_t ConvertFromUtf8(const char* utf8, NWCHAR* buffer, uint32_t chars) noexcept {
+    if (utf8 == nullptr) return 0;
+    return nw::Guarded<uint32_t>(0, [&] { return CopyWhole(nw::utf::FromUtf8(utf8), buffer, chars); });
+}
+
+uint32_t ConvertToUtf8(const NWCHAR* text, char* buffer, uint32_t size) noexcept {
+    if (text == nullptr) return 0;
+    return nw::Guarded<uint32_t>(0, [&] { return CopyWhole(nw::utf::ToUtf8(text), buffer, size); });
 }
 
 uint32_t ProvisionPrinter(const NWCHAR* printerName, const NWCHAR* portName) noexcept {
@@ -145,6 +168,55 @@ size_t ReadBitmap(NW_HBITMAP handle, uint8_t* pixels, size_t size, int32_t* widt
             for (size_t x = 0; x < w; ++x)
                 for (size_t c = 0; c < 3; ++c) pixels[(y * w + x) * 3 + c] = rows[y * stride + x * 3 + 2 - c];
         return needed;
+    });
+}
+
+static_assert(NORDWISP_MACHINE_FILE_NAME_CHARS == nw::naming::FileNameGenerator::kExpansionSize);
+static_assert(NORDWISP_MACHINE_PAPER_TITLE_CHARS == nw::papers::kTitleCapacity);
+
+uint32_t GetPapers(const NordwispDEVMODE* record, NordwispMachinePaper* papers, uint32_t capacity,
+                   uint32_t* count) noexcept {
+    if (record == nullptr || count == nullptr) return ERROR_INVALID_PARAMETER;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&]() -> uint32_t {
+        // The record's first field names its printer; it may lack a terminator.
+        NWCHAR device[sizeof record->DM.dmDeviceName / sizeof(NWCHAR) + 1] = {};
+        std::memcpy(device, record->DM.dmDeviceName, sizeof record->DM.dmDeviceName);
+        std::u16string name(device);
+        nw::PrinterHandle printer;
+        PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
+        if (!::OpenPrinterW(name.data(), printer.put(), &defaults)) return ::GetLastError();
+        const nw::papers::PaperList list = nw::papers::BuildPaperListForPrinter(printer.get(), record);
+        if (list.empty()) return ::GetLastError() != 0 ? ::GetLastError() : ERROR_FILE_NOT_FOUND;
+        *count = static_cast<uint32_t>(list.size());
+        if (papers == nullptr || list.size() > capacity) return ERROR_INSUFFICIENT_BUFFER;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const nw::papers::PaperEntry& entry = list[i];
+            NordwispMachinePaper paper{};
+            const std::u16string title(nw::papers::TitleOf(entry));
+            CopyField(title.substr(0, NORDWISP_MACHINE_PAPER_TITLE_CHARS - 1), paper.title);
+            paper.code = entry.nWindowsPaperCode;
+            paper.width = static_cast<int32_t>(entry.sPhysSize.x);
+            paper.height = static_cast<int32_t>(entry.sPhysSize.y);
+            paper.units = entry.nUnits;
+            paper.userDefined = entry.bAdvancedPaperSize != 0 ? 1 : 0;
+            paper.available = entry.bAvailable != 0 ? 1 : 0;
+            papers[i] = paper;
+        }
+        return ERROR_SUCCESS;
+    });
+}
+
+uint32_t PreviewFileName(const NordwispMachineFileName* request, NWCHAR* name, uint32_t chars,
+                         uint32_t* status) noexcept {
+    if (request == nullptr || name == nullptr || status == nullptr) return ERROR_INVALID_PARAMETER;
+    if (chars < NORDWISP_MACHINE_FILE_NAME_CHARS) return ERROR_INSUFFICIENT_BUFFER;
+    return nw::Guarded<uint32_t>(ERROR_NOT_ENOUGH_MEMORY, [&]() -> uint32_t {
+        auto generator = std::make_unique<nw::naming::FileNameGenerator>();
+        generator->SetTemplate(request->templateText);
+        *status = generator->Generate(name, chars, request->documentName, request->documentExtension,
+                                      request->userName, request->pageNumber, request->counter, request->directory,
+                                      nw::naming::kCollisionNumbering, request->batesText);
+        return ERROR_SUCCESS;
     });
 }
 

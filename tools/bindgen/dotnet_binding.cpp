@@ -108,6 +108,8 @@ const std::map<std::string, std::string>& ParameterTypes() {
         {"NW_LOGFONTW*", "ref NW_LOGFONTW"},
         {"JobInfoRecord*", "[In, Out] byte[]"},
         {"NordwispMachineUser*", "[In, Out] byte[]"},
+        {"NordwispMachinePaper*", "[In, Out] byte[]"},
+        {"const NordwispMachineFileName*", "IntPtr"},
         {"NordwispMergeHook", "NordwispMergeHook"},
         {"NW_HWND", "IntPtr"},
         {"NW_HBITMAP", "IntPtr"},
@@ -129,6 +131,7 @@ const std::map<std::string, std::string>& ResultTypes() {
         {"const NWCHAR*", "IntPtr"},
         {"NWCHAR*", "IntPtr"},
         {"char*", "IntPtr"},
+        {"const char*", "IntPtr"},
         {"NW_HBITMAP", "IntPtr"},
     };
     return types;

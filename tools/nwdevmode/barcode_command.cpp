@@ -79,7 +79,7 @@ void WritePng(const Pixels& p, const std::string& path) {
 
 void RunBarcode(const BarcodeOptions& options) {
     const RecordPtr record = LoadRecord(options.printer);
-    const std::u16string value = FromUtf8(options.value);
+    const NwString value = FromUtf8(options.value);
     if (options.action == "verify") {
         // The writer keeps its reason to itself: the verdict is all there is.
         if (VerifyBarcodeValue(record.get(), value.c_str()) == 0)

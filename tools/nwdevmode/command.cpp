@@ -4,6 +4,11 @@
 #include <vector>
 
 #include "nordwisp/NordwispDEVMODE.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include "nordwisp/NordwispMachine.h"
+#endif
 
 namespace nwtool {
 namespace {
@@ -53,10 +58,19 @@ std::string DescribeError(std::uint32_t error) {
 }
 
 RecordPtr LoadRecord(const std::string& printer) {
-    const std::u16string name = FromUtf8(printer);
+    const NwString name = FromUtf8(printer);
     RecordPtr record(LoadNordwispDEVMODE(name.c_str()), &ReleaseNordwispDEVMODE);
+    if (!record && Nordwisp_GetLastError() == 1801) Fail("no such printer \"" + printer + "\"");
     if (!record) FailWithLastError("cannot load the record of \"" + printer + "\"");
     return record;
+}
+
+void FreeBlock(void* block) {
+#ifdef _WIN32
+    if (block != nullptr) GlobalFree(block);
+#else
+    NordwispMachine_FreeBlock(block);
+#endif
 }
 
 void FailWithLastError(const std::string& what) {

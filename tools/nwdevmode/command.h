@@ -11,7 +11,7 @@
 
 #include "nordwisp/NordwispDEVMODE.h"
 
-#include "platform/utf_codec.h"
+#include "text.h"
 
 namespace nwtool {
 
@@ -40,6 +40,10 @@ using RecordPtr = std::unique_ptr<NordwispDEVMODE, decltype(&ReleaseNordwispDEVM
 // Loads the record or fails the command with the library's error.
 RecordPtr LoadRecord(const std::string& printer);
 
+// Frees a block the library handed out (GlobalAlloc'd): the hosted
+// machine's GlobalFree, or Windows' own.
+void FreeBlock(void* block);
+
 // The main fields of a record as "show" prints them, or as a JSON object.
 void PrintRecord(const NordwispDEVMODE* record, const std::string& printer, bool json);
 
@@ -57,9 +61,5 @@ void InstallBarcodeEngines(const std::string& folder);
 // Installs an OCR module on the hosted machine and names it in each
 // printer's "NwOCR.Dll" path; fails the command on any error.
 void InstallOcrModule(const std::string& moduleFile, const std::vector<std::string>& printers);
-
-// Text between the command line (UTF-8) and the API's NWCHAR.
-using nw::utf::FromUtf8;
-using nw::utf::ToUtf8;
 
 }  // namespace nwtool

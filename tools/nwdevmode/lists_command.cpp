@@ -73,10 +73,10 @@ const std::vector<Field>& ConnectionFields() {
 
 // A whole text through a getter of the size protocol; nothing when missing.
 template <class Read>
-bool ReadWhole(Read read, std::u16string& text) {
+bool ReadWhole(Read read, NwString& text) {
     int size = 512;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        std::u16string buffer(static_cast<std::size_t>(size) / 2 + 1, u'\0');
+        NwString buffer(static_cast<std::size_t>(size) / 2 + 1, NWCHAR{0});
         int bytes = size;
         if (read(buffer.data(), &bytes)) {
             text = buffer.substr(0, static_cast<std::size_t>(bytes) / 2);
@@ -89,7 +89,7 @@ bool ReadWhole(Read read, std::u16string& text) {
 }
 
 nlohmann::ordered_json FieldValue(const NordwispDEVMODE* record, int connection, const Field& field) {
-    std::u16string text;
+    NwString text;
     int value = 0;
     switch (field.kind) {
         case Kind::Text:
@@ -157,7 +157,7 @@ struct ListOptions {
 int ConnectionArgument(const NordwispDEVMODE* record, const ListOptions& options) {
     if (options.arguments.empty()) Fail(options.action + " needs a connection number", kExitUsage);
     const int connection = ParseNumber(options.arguments.front(), "connection");
-    std::u16string name;
+    NwString name;
     if (!ReadWhole([&](NWCHAR* b, int* s) { return GetFTPConnectionName(record, connection, b, s); }, name))
         Fail("there is no FTP connection " + std::to_string(connection));
     return connection;
@@ -223,7 +223,7 @@ void RunStamps(const ListOptions& options) {
         std::vector<std::string> names;
         const int count = GetTextStampPresetCount(record.get());
         for (int index = 0; index < count; ++index) {
-            std::u16string name;
+            NwString name;
             if (ReadWhole([&](NWCHAR* b, int* s) { return GetTextStampPresetName(record.get(), index, b, s); }, name))
                 names.push_back(ToUtf8(name));
         }
@@ -235,7 +235,7 @@ void RunStamps(const ListOptions& options) {
         return;
     }
     const std::string& name = NameArgument(options);
-    const std::u16string wide = FromUtf8(name);
+    const NwString wide = FromUtf8(name);
     using Operation = int(NW_API*)(NordwispDEVMODE*, const NWCHAR*);
     const Operation operation = options.action == "save"   ? AddTextStampPreset
                                 : options.action == "load" ? LoadTextStampPreset

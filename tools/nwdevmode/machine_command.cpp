@@ -43,10 +43,10 @@ std::string MachineRoot() {
 void RunInit(const InitOptions& options) {
     std::vector<std::string> printers = options.printers;
     if (printers.empty()) printers.push_back(NORDWISP_MACHINE_DEMO_PRINTER);
-    const std::u16string port = FromUtf8(options.port);
+    const NwString port = FromUtf8(options.port);
     std::cout << "Machine root: " << MachineRoot() << "\n";
     for (const std::string& printer : printers) {
-        const std::u16string name = FromUtf8(printer);
+        const NwString name = FromUtf8(printer);
         const std::uint32_t error = NordwispMachine_AddPrinter(name.c_str(), port.empty() ? nullptr : port.c_str());
         if (error == kPrinterAlreadyExists) {
             std::cout << "Printer \"" << printer << "\" is already there\n";
@@ -79,9 +79,9 @@ struct AddUserOptions {
 };
 
 void RunAddUser(const AddUserOptions& options) {
-    const std::u16string name = FromUtf8(options.name);
-    const std::u16string sid = FromUtf8(options.sid);
-    const std::u16string path = FromUtf8(options.profilePath);
+    const NwString name = FromUtf8(options.name);
+    const NwString sid = FromUtf8(options.sid);
+    const NwString path = FromUtf8(options.profilePath);
     NWCHAR added[NORDWISP_MACHINE_SID_CHARS] = {};
     const std::uint32_t error =
         NordwispMachine_AddUser(name.c_str(), sid.empty() ? nullptr : sid.c_str(), options.loggedOn ? 1 : 0,

@@ -22,14 +22,14 @@ struct OcrOptions {
 };
 
 // The module's whole list; asked again should it grow between the calls.
-std::u16string LanguageList(const std::string& printer) {
+NwString LanguageList(const std::string& printer) {
     const RecordPtr record = LoadRecord(printer);
     const std::string what = "cannot list the OCR languages of \"" + printer + "\"";
     int size = 0;
     if (GetOCRSupportedLanguages(record.get(), nullptr, &size) == 0 && Nordwisp_GetLastError() != kBufferTooSmall)
         FailWithLastError(what);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        std::u16string text(static_cast<std::size_t>(size), u'\0');
+        NwString text(static_cast<std::size_t>(size), NWCHAR{0});
         if (GetOCRSupportedLanguages(record.get(), text.data(), &size) != 0) {
             text.resize(static_cast<std::size_t>(size) - 1);
             return text;
@@ -40,12 +40,12 @@ std::u16string LanguageList(const std::string& printer) {
 }
 
 // The reference module separates its codes with ";".
-std::vector<std::string> SplitList(const std::u16string& list) {
+std::vector<std::string> SplitList(const NwString& list) {
     std::vector<std::string> codes;
     std::size_t start = 0;
     while (start < list.size()) {
-        std::size_t end = list.find(u';', start);
-        if (end == std::u16string::npos) end = list.size();
+        std::size_t end = list.find(NWCHAR(';'), start);
+        if (end == NwString::npos) end = list.size();
         if (end > start) codes.push_back(ToUtf8(list.substr(start, end - start)));
         start = end + 1;
     }

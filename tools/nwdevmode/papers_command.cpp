@@ -4,7 +4,8 @@
 // nwdevmode papers PRINTER delete TITLE
 // Sizes are given and shown in whole units: millimetres and inches with up
 // to one and two decimals (the list keeps tenths of a millimetre and
-// hundredths of an inch), pixels as they are.
+// hundredths of an inch), pixels as they are. The list is the current
+// user's: other users keep their own.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,10 +14,14 @@
 #include <string>
 
 #include "command.h"
+#include <nlohmann/json.hpp>
+
+#include <vector>
+
 #include "nordwisp/NordwispDEVMODE.h"
-#include "papers/paper_list.h"
-#include "platform/handles.h"
-#include "platform/win32api.h"
+#ifndef _WIN32
+#include "nordwisp/NordwispMachine.h"
+#endif
 
 namespace nwtool {
 namespace {
@@ -26,26 +31,16 @@ struct Unit {
     int code;
     int perUnit;  // stored steps per unit
     int decimals;
+    int largest;  // in steps: the list marks a larger paper invalid when it is read
 };
-constexpr Unit kUnits[] = {{"in", 0, 100, 2}, {"mm", 1, 10, 1}, {"px", 2, 1, 0}};
+constexpr Unit kUnits[] = {{"in", 0, 100, 2, 129000}, {"mm", 1, 10, 1, 327660}, {"px", 2, 1, 0, 200000}};
+// A longer title would read back as "Unknown".
+constexpr std::size_t kLongestTitle = 63;
 
 const Unit& UnitNamed(const std::string& name) {
     for (const Unit& unit : kUnits)
         if (name == unit.name) return unit;
     Fail("unknown unit \"" + name + "\" (use mm, in or px)", kExitUsage);
-}
-
-const Unit* UnitOfCode(int code) {
-    for (const Unit& unit : kUnits)
-        if (unit.code == code) return &unit;
-    return nullptr;
-}
-
-int Stored(double value, const Unit& unit, const char* what) {
-    const double steps = std::round(value * unit.perUnit);
-    if (!(steps >= 1 && steps <= 2147483647.0))
-        Fail(std::string(what) + " must be a positive size in " + unit.name, kExitUsage);
-    return static_cast<int>(steps);
 }
 
 std::string Shown(std::uint32_t steps, const Unit& unit) {
@@ -54,43 +49,69 @@ std::string Shown(std::uint32_t steps, const Unit& unit) {
     return text;
 }
 
+int Stored(double value, const Unit& unit, const char* what) {
+    const double steps = std::round(value * unit.perUnit);
+    if (!(steps >= 1 && steps <= unit.largest))
+        Fail(std::string(what) + " must be a size above 0 and at most " + Shown(unit.largest, unit) + " " +
+                 unit.name,
+             kExitUsage);
+    return static_cast<int>(steps);
+}
+
 // What each failure of a paper export means here.
 [[noreturn]] void FailPaper(const std::string& what) {
     const std::uint32_t error = Nordwisp_GetLastError();
     switch (error) {
-        case 2: Fail(what + ": no such paper (the first paper of the list is never changed) (2)");
-        case 5: Fail(what + ": only papers added by users can be changed or deleted (5)");
-        case 87: Fail(what + ": a title (at most 255 characters) and non-zero sizes are needed (87)");
-        case 183: Fail(what + ": a paper with this title already exists (183)");
+        case 2: Fail(what + ": no such paper in the current user's list (the first paper is never changed)");
+        case 5: Fail(what + ": only papers added by users can be changed or deleted");
+        case 87: Fail(what + ": a title and sizes above 0 are needed");
+        case 183: Fail(what + ": a paper with this title already exists");
         default: FailWithLastError(what);
     }
 }
 
-// The API looks papers up one at a time; the list as a whole comes from the
-// library's core, as the driver's own dialog reads it.
-void RunList(const std::string& printer) {
-    RecordPtr record = LoadRecord(printer);
-    std::u16string name = FromUtf8(printer);
-    nw::PrinterHandle handle;
-    PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
-    if (!::OpenPrinterW(name.data(), handle.put(), &defaults))
-        Fail("cannot open \"" + printer + "\": system error " + std::to_string(::GetLastError()));
-    const nw::papers::PaperList papers = nw::papers::BuildPaperListForPrinter(handle.get(), record.get());
-    if (papers.empty()) Fail("cannot read the paper list of \"" + printer + "\": system error " +
-                             std::to_string(::GetLastError()));
-    std::printf("%6s  %-22s %s\n", "Code", "Size", "Title");
-    for (const auto& paper : papers) {
-        const Unit* unit = UnitOfCode(paper.nUnits);
-        const std::string size = Shown(paper.sPhysSize.x, *unit) + " x " + Shown(paper.sPhysSize.y, *unit) + " " +
-                                 unit->name;
-        const std::string title = ToUtf8(std::u16string(nw::papers::TitleOf(paper)));
-        std::printf("%6d  %-22s %s%s%s\n", paper.nWindowsPaperCode, size.c_str(), title.c_str(),
-                    paper.bAdvancedPaperSize ? " [user]" : "", paper.bAvailable ? "" : " [hidden]");
-    }
+#ifndef _WIN32
+const Unit* UnitOfCode(int code) {
+    for (const Unit& unit : kUnits)
+        if (unit.code == code) return &unit;
+    return nullptr;
 }
+
+// The whole list comes from the hosted machine's API; the public one looks
+// papers up one at a time.
+void RunList(const std::string& printer, bool json) {
+    RecordPtr record = LoadRecord(printer);
+    std::uint32_t count = 0;
+    std::vector<NordwispMachinePaper> papers;
+    std::uint32_t error = NordwispMachine_GetPapers(record.get(), nullptr, 0, &count);
+    if (error == 122) {
+        papers.resize(count);
+        error = NordwispMachine_GetPapers(record.get(), papers.data(), count, &count);
+    }
+    if (error != 0) Fail("cannot read the paper list of \"" + printer + "\": " + DescribeError(error));
+    nlohmann::ordered_json all = nlohmann::ordered_json::array();
+    if (!json) std::printf("Papers of the current user for \"%s\"\n%6s  %-22s %s\n", printer.c_str(), "Code", "Size", "Title");
+    for (const NordwispMachinePaper& paper : papers) {
+        const Unit* unit = UnitOfCode(paper.units);
+        const std::string title = ToUtf8(paper.title);
+        if (json) {
+            all.push_back({{"code", paper.code}, {"title", title}, {"width", paper.width}, {"height", paper.height},
+                           {"units", unit->name}, {"userDefined", paper.userDefined != 0},
+                           {"available", paper.available != 0}});
+            continue;
+        }
+        const std::string size = Shown(static_cast<std::uint32_t>(paper.width), *unit) + " x " +
+                                 Shown(static_cast<std::uint32_t>(paper.height), *unit) + " " + unit->name;
+        std::printf("%6d  %-22s %s%s%s\n", paper.code, size.c_str(), title.c_str(), paper.userDefined ? " [user]" : "",
+                    paper.available ? "" : " [hidden]");
+    }
+    if (json) std::cout << nlohmann::ordered_json{{"owner", "current user"}, {"papers", all}}.dump(2) << "\n";
+}
+#endif
 
 struct PaperOptions {
     std::string printer;
+    bool json = false;
     std::string title;
     std::string newTitle;
     double width = 0;
@@ -98,24 +119,31 @@ struct PaperOptions {
     std::string units = "mm";
 };
 
+void CheckTitle(const std::string& title) {
+    if (FromUtf8(title).size() > kLongestTitle)
+        Fail("a paper title holds at most " + std::to_string(kLongestTitle) + " characters", kExitUsage);
+}
+
 void RunAdd(const PaperOptions& options) {
+    CheckTitle(options.title);
     const Unit& unit = UnitNamed(options.units);
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
     RecordPtr record = LoadRecord(options.printer);
-    const std::u16string title = FromUtf8(options.title);
+    const NwString title = FromUtf8(options.title);
     const int code = AddPaperSize(record.get(), title.c_str(), width, height, unit.code);
     if (code == 0) FailPaper("cannot add \"" + options.title + "\"");
-    std::cout << "added \"" << options.title << "\" with code " << code << "\n";
+    std::cout << "added \"" << options.title << "\" with code " << code << " to the current user's papers\n";
 }
 
 void RunModify(const PaperOptions& options) {
+    CheckTitle(options.newTitle);
     const Unit& unit = UnitNamed(options.units);
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
     RecordPtr record = LoadRecord(options.printer);
-    const std::u16string title = FromUtf8(options.title);
-    const std::u16string newTitle = FromUtf8(options.newTitle);
+    const NwString title = FromUtf8(options.title);
+    const NwString newTitle = FromUtf8(options.newTitle);
     const int code = ModifyPaperSize(record.get(), title.c_str(), newTitle.c_str(), width, height, unit.code);
     if (code == 0) FailPaper("cannot change \"" + options.title + "\"");
     std::cout << "changed \"" << options.title << "\" (code " << code << ")\n";
@@ -123,7 +151,7 @@ void RunModify(const PaperOptions& options) {
 
 void RunDelete(const PaperOptions& options) {
     RecordPtr record = LoadRecord(options.printer);
-    const std::u16string title = FromUtf8(options.title);
+    const NwString title = FromUtf8(options.title);
     if (!DeletePaperSize(record.get(), title.c_str())) FailPaper("cannot delete \"" + options.title + "\"");
     std::cout << "deleted \"" << options.title << "\"\n";
 }
@@ -136,9 +164,15 @@ void AddSizeOptions(CLI::App* command, PaperOptions& options) {
 
 void SetupPapers(CLI::App& app) {
     auto options = std::make_shared<PaperOptions>();
-    auto* papers = app.add_subcommand("papers", "List, add, change and delete the paper sizes of a printer");
+    auto* papers = app.add_subcommand(
+        "papers", "List, add, change and delete the current user's paper sizes of a printer");
     papers->add_option("PRINTER", options->printer, "Printer name")->required();
     papers->require_subcommand(0, 1);
+#ifndef _WIN32
+    papers->add_flag("--json", options->json, "List the papers as JSON");
+#else
+    papers->require_subcommand(1);  // the list comes from the hosted machine only
+#endif
 
     auto* add = papers->add_subcommand("add", "Add a user paper; prints its code");
     add->add_option("TITLE", options->title, "Title of the new paper")->required();
@@ -155,9 +189,11 @@ void SetupPapers(CLI::App& app) {
     remove->add_option("TITLE", options->title, "Title of the paper")->required();
     remove->callback([options] { RunDelete(*options); });
 
+#ifndef _WIN32
     papers->callback([options, papers] {
-        if (papers->get_subcommands().empty()) RunList(options->printer);
+        if (papers->get_subcommands().empty()) RunList(options->printer, options->json);
     });
+#endif
 }
 
 const bool registered = RegisterCommand(&SetupPapers);

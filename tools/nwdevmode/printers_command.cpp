@@ -8,21 +8,19 @@
 
 #include "command.h"
 #include "nordwisp/NordwispDEVMODE.h"
-#include "nordwisp/NordwispMachine.h"
 
 namespace nwtool {
 namespace {
 
 std::vector<std::string> NordwispPrinters() {
-    std::unique_ptr<NWCHAR, decltype(&NordwispMachine_FreeBlock)> list(GetNordwispPrinters(),
-                                                                       &NordwispMachine_FreeBlock);
+    const std::unique_ptr<NWCHAR, void (*)(void*)> list(GetNordwispPrinters(), &FreeBlock);
     if (!list) Fail("cannot list the printers: not enough memory");
     std::vector<std::string> names;
-    const std::u16string text(list.get());
+    const NwString text(list.get());
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find(u';', start);
-        if (end == std::u16string::npos) end = text.size();
+        std::size_t end = text.find(NWCHAR(';'), start);
+        if (end == NwString::npos) end = text.size();
         names.push_back(ToUtf8(text.substr(start, end - start)));
         start = end + 1;
     }

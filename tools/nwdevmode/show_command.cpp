@@ -9,13 +9,14 @@
 #include <memory>
 #include <string>
 
+#include "catalog.h"
 #include "command.h"
 #include "nordwisp/NordwispDEVMODE.h"
 
 namespace nwtool {
 namespace {
 
-enum class Kind { Signed, Unsigned, Hex, Text };
+enum class FieldKind { Signed, Unsigned, Hex, Text };
 
 // One shown field: its label, its JSON key and where it sits in the record.
 struct ShowField {
@@ -23,16 +24,16 @@ struct ShowField {
     const char* key;
     std::size_t offset;
     std::size_t width;  // bytes, or UTF-16 units for text
-    Kind kind;
+    FieldKind kind;
     bool privatePart;  // only in a record of this driver
 };
 
 #define NW_MEMBER_SIZE(member) sizeof(static_cast<const NordwispDEVMODE*>(nullptr)->member)
 #define NW_SHOW(label, key, member, kind, priv) \
-    ShowField { label, key, offsetof(NordwispDEVMODE, member), NW_MEMBER_SIZE(member), Kind::kind, priv }
+    ShowField { label, key, offsetof(NordwispDEVMODE, member), NW_MEMBER_SIZE(member), FieldKind::kind, priv }
 #define NW_SHOW_TEXT(label, key, member, priv)                                                              \
     ShowField {                                                                                             \
-        label, key, offsetof(NordwispDEVMODE, member), NW_MEMBER_SIZE(member) / sizeof(NWCHAR), Kind::Text, \
+        label, key, offsetof(NordwispDEVMODE, member), NW_MEMBER_SIZE(member) / sizeof(NWCHAR), FieldKind::Text, \
             priv                                                                                            \
     }
 
@@ -72,9 +73,9 @@ const ShowField kFields[] = {
 const unsigned char* Bytes(const NordwispDEVMODE* record) { return reinterpret_cast<const unsigned char*>(record); }
 
 std::string TextOf(const NordwispDEVMODE* record, const ShowField& field) {
-    std::u16string text;
+    NwString text;
     for (std::size_t i = 0; i < field.width; ++i) {
-        char16_t c;
+        NWCHAR c;
         std::memcpy(&c, Bytes(record) + field.offset + i * sizeof c, sizeof c);
         if (c == 0) break;
         text += c;
@@ -85,15 +86,26 @@ std::string TextOf(const NordwispDEVMODE* record, const ShowField& field) {
 std::int64_t NumberOf(const NordwispDEVMODE* record, const ShowField& field) {
     std::uint32_t raw = 0;
     std::memcpy(&raw, Bytes(record) + field.offset, field.width);  // little-endian
-    if (field.kind != Kind::Signed) return raw;
+    if (field.kind != FieldKind::Signed) return raw;
     if (field.width == 2) return static_cast<std::int16_t>(raw);
     return static_cast<std::int32_t>(raw);
 }
 
+// The name of an enumerated field's value, as the settings catalog gives it
+// ("orientation" is record.orientation); null when it has none.
+const char* ValueName(const ShowField& field, std::int64_t value) {
+    const Setting* setting = FindSetting("record." + KebabName(field.key));
+    if (setting == nullptr) return nullptr;
+    for (const NamedValue& n : setting->names)
+        if (n.value == value) return n.name;
+    return nullptr;
+}
+
 std::string Shown(const NordwispDEVMODE* record, const ShowField& field) {
-    if (field.kind == Kind::Text) return TextOf(record, field);
+    if (field.kind == FieldKind::Text) return TextOf(record, field);
     const std::int64_t value = NumberOf(record, field);
-    if (field.kind != Kind::Hex) return std::to_string(value);
+    if (const char* name = ValueName(field, value)) return std::to_string(value) + " (" + name + ")";
+    if (field.kind != FieldKind::Hex) return std::to_string(value);
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08llX", static_cast<unsigned long long>(value));
     return hex;
@@ -114,10 +126,11 @@ void PrintRecord(const NordwispDEVMODE* record, const std::string& printer, bool
         if (field.privatePart && !valid) continue;
         if (!json) {
             std::printf("%-22s %s\n", field.label, Shown(record, field).c_str());
-        } else if (field.kind == Kind::Text) {
+        } else if (field.kind == FieldKind::Text) {
             out[field.key] = TextOf(record, field);
         } else {
             out[field.key] = NumberOf(record, field);
+            if (const char* name = ValueName(field, NumberOf(record, field))) out[std::string(field.key) + "Name"] = name;
         }
     }
     if (json) std::cout << out.dump(2) << "\n";

@@ -1,7 +1,9 @@
-// nwdevmode template check TEMPLATE
+// nwdevmode template check TEMPLATE [--json]
 // nwdevmode template preview TEMPLATE [--doc NAME] [--ext EXT] [--page N]
-//                            [--counter N] [--dir DIR] [--user NAME] [--bates TEXT]
+//                            [--counter N] [--dir DIR] [--user NAME] [--bates TEXT] [--json]
 // Checks a custom file-name template, or shows the file name it would give.
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -9,9 +11,12 @@
 #include <vector>
 
 #include "command.h"
-#include "naming/file_name_generator.h"
 #include "nordwisp/NordwispDEVMODE.h"
-#include "platform/win32api.h"
+#ifndef _WIN32
+#include <unistd.h>
+
+#include "nordwisp/NordwispMachine.h"
+#endif
 
 namespace nwtool {
 namespace {
@@ -25,68 +30,104 @@ struct PreviewOptions {
     std::string bates;
     int page = 0;
     int counter = 1;
+    bool json = false;
 };
+
+// The status of a name that could not be built (the directory leaves no room).
+constexpr std::uint32_t kNoName = 112;
+
+const char* TemplateMeaning(int code) {
+#ifdef _WIN32
+    return code == 0 ? "valid" : nullptr;
+#else
+    return NordwispMachine_TemplateMeaning(code);
+#endif
+}
 
 std::string CodeInWords(int code, const char* meaning) {
     return std::to_string(code) + ": " + (meaning != nullptr ? meaning : "unknown");
 }
 
-void RunCheck(const std::string& templateText) {
+void RunCheck(const std::string& templateText, bool json) {
     // The validation export wants a record; an empty one in memory will do.
     auto record = std::make_unique<NordwispDEVMODE>();
     record->DM.dmSize = NW_DEVMODE_PUBLIC_SIZE;
     record->DM.dmDriverExtra = NW_DEVMODE_PRIVATE_SIZE;
-    const std::u16string wide = FromUtf8(templateText);
+    const NwString wide = FromUtf8(templateText);
     const int code = IsCustomFilenameTemplateValid(record.get(), wide.c_str());
-    std::cout << CodeInWords(code, nw::naming::ValidationMeaning(code)) << "\n";
+    const char* meaning = TemplateMeaning(code);
+    if (json)
+        std::cout << nlohmann::ordered_json{{"template", templateText}, {"valid", code == 0}, {"code", code},
+                                            {"meaning", meaning != nullptr ? meaning : "unknown"}}
+                         .dump(2)
+                  << "\n";
+    else
+        std::cout << CodeInWords(code, meaning) << "\n";
     // Scripts can test the exit code; the reason is already on stdout.
-    if (code != nw::naming::kTemplateValid) throw CLI::RuntimeError("", kExitFailure);
+    if (code != 0) throw CLI::RuntimeError("", kExitFailure);
 }
 
-std::u16string CurrentUserName() {
-    std::vector<WCHAR> name(257, 0);
-    DWORD size = static_cast<DWORD>(name.size());
-    if (!::GetUserNameW(name.data(), &size)) return {};
-    return std::u16string(name.data());
+#ifndef _WIN32
+
+std::string CurrentUserName() {
+    const char* name = std::getenv("NORDWISP_USER_NAME");
+    if (name != nullptr && *name != 0) return name;
+    name = std::getenv("USER");
+    return name != nullptr ? name : "";
 }
 
 void RunPreview(const PreviewOptions& options) {
-    const std::u16string templateText = FromUtf8(options.templateText);
-    const std::u16string document = FromUtf8(options.document);
-    const std::u16string extension = FromUtf8(options.extension);
+    const NwString templateText = FromUtf8(options.templateText);
+    const NwString document = FromUtf8(options.document);
+    const NwString extension = FromUtf8(options.extension);
     // Without --dir the preview looks at the current folder: an empty
     // directory names no folder and would report 112.
-    const std::u16string directory =
+    const NwString directory =
         FromUtf8(options.directory.empty() ? std::filesystem::current_path().string() : options.directory);
-    const std::u16string user = options.user.empty() ? CurrentUserName() : FromUtf8(options.user);
-    const std::u16string bates = FromUtf8(options.bates);
+    const NwString user = FromUtf8(options.user.empty() ? CurrentUserName() : options.user);
+    const NwString bates = FromUtf8(options.bates);
 
-    auto generator = std::make_unique<nw::naming::FileNameGenerator>();
-    generator->SetTemplate(templateText.c_str());
-    std::vector<WCHAR> name(nw::naming::FileNameGenerator::kExpansionSize, 0);
-    const DWORD status =
-        generator->Generate(name.data(), name.size(), document.c_str(), extension.c_str(), user.c_str(), options.page,
-                            options.counter, directory.c_str(), nw::naming::kCollisionNumbering, bates.c_str());
-    std::cout << ToUtf8(std::u16string(name.data())) << "\n";
-    std::cout << "status " << CodeInWords(static_cast<int>(status), nw::naming::GenerationStatusMeaning(status))
-              << "\n";
+    const NordwispMachineFileName request{templateText.c_str(), document.c_str(), extension.c_str(), user.c_str(),
+                                          directory.c_str(),    bates.c_str(),    options.page,      options.counter};
+    std::vector<NWCHAR> name(NORDWISP_MACHINE_FILE_NAME_CHARS, 0);
+    std::uint32_t status = 0;
+    const std::uint32_t error =
+        NordwispMachine_PreviewFileName(&request, name.data(), static_cast<std::uint32_t>(name.size()), &status);
+    if (error != 0) Fail("cannot preview the file name: " + DescribeError(error));
+    const char* meaning = NordwispMachine_FileNameStatusMeaning(status);
+    if (options.json) {
+        std::cout << nlohmann::ordered_json{{"name", ToUtf8(name.data())},
+                                            {"status", status},
+                                            {"meaning", meaning != nullptr ? meaning : "unknown"}}
+                         .dump(2)
+                  << "\n";
+    } else {
+        std::cout << ToUtf8(name.data()) << "\n";
+        std::cout << "status " << CodeInWords(static_cast<int>(status), meaning) << "\n";
+    }
+    if (status == kNoName) throw CLI::RuntimeError("", kExitFailure);
 }
+#endif
 
 void SetupTemplate(CLI::App& app) {
     auto* command = app.add_subcommand("template", "Check custom file-name templates and preview their names");
     command->require_subcommand(1);
 
     auto checkTemplate = std::make_shared<std::string>();
+    auto checkJson = std::make_shared<bool>(false);
     auto* check = command->add_subcommand("check", "Print the validation code of a template and its meaning "
                                                    "(exit code 1 when it is not valid)");
     check->add_option("TEMPLATE", *checkTemplate, "The template, e.g. \"<<DOCNAME>><<NONE>>.<<ORIGINAL>>\"")
         ->required();
-    check->callback([checkTemplate] { RunCheck(*checkTemplate); });
+    check->add_flag("--json", *checkJson, "Print the result as a JSON object");
+    check->callback([checkTemplate, checkJson] { RunCheck(*checkTemplate, *checkJson); });
+
+#ifndef _WIN32
 
     auto options = std::make_shared<PreviewOptions>();
     auto* preview = command->add_subcommand(
         "preview", "Print the file name a template gives and the generation status; an existing file in --dir "
-                   "makes it numbered");
+                   "makes it numbered (exit code 1 when no name could be built)");
     preview->add_option("TEMPLATE", options->templateText, "The template (an invalid one falls back to the default)")
         ->required();
     preview->add_option("--doc", options->document, "Document name (default \"DocumentName\")");
@@ -96,7 +137,9 @@ void SetupTemplate(CLI::App& app) {
     preview->add_option("--dir", options->directory, "Output directory");
     preview->add_option("--user", options->user, "User name (default: the current user)");
     preview->add_option("--bates", options->bates, "Bates number text (default \"1\")");
+    preview->add_flag("--json", options->json, "Print the name and status as a JSON object");
     preview->callback([options] { RunPreview(*options); });
+#endif
 }
 
 const bool registered = RegisterCommand(&SetupTemplate);

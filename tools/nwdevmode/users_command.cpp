@@ -50,7 +50,7 @@ void AddAllUsersCommand(CLI::App& users, const std::shared_ptr<UsersOptions>& op
     auto* command = users.add_subcommand(name, description);
     command->add_flag("--all-users", options->allUsers, flagHelp);
     command->callback([options, action, call] {
-        const std::u16string printer = FromUtf8(options->printer);
+        const NwString printer = FromUtf8(options->printer);
         Run(action, [&] { return call(printer.c_str(), options->allUsers ? 1 : 0); }, options->allUsers);
     });
 }
@@ -63,7 +63,7 @@ void SetupUsers(CLI::App& app) {
 
     users->add_subcommand("copy-to-all", "Give every user the current user's record and settings of the printer")
         ->callback([options] {
-            const std::u16string printer = FromUtf8(options->printer);
+            const NwString printer = FromUtf8(options->printer);
             Run("copy the settings", [&] { return CopySettingsForAllUsers(printer.c_str()); }, true);
         });
 
@@ -77,8 +77,8 @@ void SetupUsers(CLI::App& app) {
     copyValue->add_option("keypath", options->keyPath, "Key path below HKEY_CURRENT_USER")->required();
     copyValue->add_option("value", options->valueName, "Value name")->required();
     copyValue->callback([options] {
-        const std::u16string key = FromUtf8(options->keyPath);
-        const std::u16string value = FromUtf8(options->valueName);
+        const NwString key = FromUtf8(options->keyPath);
+        const NwString value = FromUtf8(options->valueName);
         Run("copy the value", [&] { return CopyRegValueToAllUsers(key.c_str(), value.c_str()); }, true);
     });
 }

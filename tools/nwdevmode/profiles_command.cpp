@@ -23,7 +23,7 @@ struct ProfilesOptions {
 };
 
 // The module reads its pass-through arguments as texts.
-uintptr_t Arg(const std::u16string& text) { return reinterpret_cast<uintptr_t>(text.c_str()); }
+uintptr_t Arg(const NwString& text) { return reinterpret_cast<uintptr_t>(text.c_str()); }
 
 struct ProfileEntry {
     std::string name;
@@ -31,14 +31,14 @@ struct ProfileEntry {
     std::string file;
 };
 
-std::string IndexText(int(NW_API* read)(NWCHAR*, const NWCHAR*, const NWCHAR*), const std::u16string& printer,
-                      const std::u16string& name) {
+std::string IndexText(int(NW_API* read)(NWCHAR*, const NWCHAR*, const NWCHAR*), const NwString& printer,
+                      const NwString& name) {
     NWCHAR buffer[260] = {};
     return read(buffer, printer.c_str(), name.c_str()) ? ToUtf8(buffer) : std::string();
 }
 
 // The profiles the module shows the user; hidden ones it leaves out.
-std::vector<ProfileEntry> ListProfiles(const std::u16string& printer) {
+std::vector<ProfileEntry> ListProfiles(const NwString& printer) {
     std::uint32_t count = 0;
     if (!GetNumberOfProfiles(printer.c_str(), &count))
         Fail("cannot list the profiles: the printer or its configuration module is not available");
@@ -46,7 +46,7 @@ std::vector<ProfileEntry> ListProfiles(const std::u16string& printer) {
     for (std::uint32_t index = 0; index < count; ++index) {
         std::uint32_t size = 0;
         if (!GetProfileName(printer.c_str(), index, nullptr, &size)) continue;
-        std::u16string name(size, u'\0');
+        NwString name(size, 0);
         if (!GetProfileName(printer.c_str(), index, name.data(), &size)) continue;
         name.resize(size - 1);
         entries.push_back({ToUtf8(name), IndexText(&GetProfileDescription, printer, name),
@@ -55,14 +55,14 @@ std::vector<ProfileEntry> ListProfiles(const std::u16string& printer) {
     return entries;
 }
 
-std::string Selected(const std::u16string& printer) {
+std::string Selected(const NwString& printer) {
     NWCHAR buffer[260] = {};
     std::uint32_t size = sizeof buffer;
     return GetLastSelectedProfile(printer.c_str(), buffer, &size) ? ToUtf8(buffer) : std::string();
 }
 
 void RunList(const ProfilesOptions& options) {
-    const std::u16string printer = FromUtf8(options.printer);
+    const NwString printer = FromUtf8(options.printer);
     const std::vector<ProfileEntry> entries = ListProfiles(printer);
     const std::string selected = Selected(printer);
     if (options.json) {
@@ -91,14 +91,14 @@ void Require(int result, const std::string& what) {
 
 void RunApplyFile(const ProfilesOptions& options) {
     RecordPtr record = LoadRecord(options.printer);
-    const std::u16string printer = FromUtf8(options.printer);
-    const std::u16string file = FromUtf8(options.file);
+    const NwString printer = FromUtf8(options.printer);
+    const NwString file = FromUtf8(options.file);
     Require(ApplyProfileFile(printer.c_str(), file.c_str(), record.get()), "apply " + options.file);
     if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
 }
 
 void RunSelected(const ProfilesOptions& options) {
-    const std::u16string printer = FromUtf8(options.printer);
+    const NwString printer = FromUtf8(options.printer);
     if (options.name.empty()) {
         std::cout << Selected(printer) << "\n";
         return;
@@ -120,16 +120,16 @@ void SetupProfiles(CLI::App& app) {
     create->add_option("NAME", options->name, "Profile name (up to 49 characters)")->required();
     create->add_option("--description", options->description, "Description of the profile");
     create->callback([options] {
-        const std::u16string printer = FromUtf8(options->printer);
-        const std::u16string name = FromUtf8(options->name);
-        const std::u16string description = FromUtf8(options->description);
+        const NwString printer = FromUtf8(options->printer);
+        const NwString name = FromUtf8(options->name);
+        const NwString description = FromUtf8(options->description);
         Require(CreateProfile(printer.c_str(), Arg(name), Arg(description), 0), "create profile " + options->name);
     });
 
     auto* apply = profiles->add_subcommand("apply", "Apply a profile to the printer for the current user");
     apply->add_option("NAME", options->name, "Profile name")->required();
     apply->callback([options] {
-        const std::u16string name = FromUtf8(options->name);
+        const NwString name = FromUtf8(options->name);
         Require(ApplyProfile(FromUtf8(options->printer).c_str(), Arg(name), 0), "apply profile " + options->name);
     });
 
@@ -140,7 +140,7 @@ void SetupProfiles(CLI::App& app) {
     auto* remove = profiles->add_subcommand("delete", "Delete a profile (a shared one is only hidden)");
     remove->add_option("NAME", options->name, "Profile name")->required();
     remove->callback([options] {
-        const std::u16string name = FromUtf8(options->name);
+        const NwString name = FromUtf8(options->name);
         Require(DeleteProfile(FromUtf8(options->printer).c_str(), Arg(name)), "delete profile " + options->name);
     });
 
@@ -148,8 +148,8 @@ void SetupProfiles(CLI::App& app) {
     exporting->add_option("NAME", options->name, "Profile name")->required();
     exporting->add_option("FILE", options->file, "File to write")->required();
     exporting->callback([options] {
-        const std::u16string name = FromUtf8(options->name);
-        const std::u16string file = FromUtf8(options->file);
+        const NwString name = FromUtf8(options->name);
+        const NwString file = FromUtf8(options->file);
         Require(ExportProfile(FromUtf8(options->printer).c_str(), Arg(name), Arg(file)),
                 "export profile " + options->name);
     });
@@ -157,7 +157,7 @@ void SetupProfiles(CLI::App& app) {
     auto* importing = profiles->add_subcommand("import", "Add a profile file under the name it states");
     importing->add_option("FILE", options->file, "Profile file (.bip)")->required();
     importing->callback([options] {
-        const std::u16string file = FromUtf8(options->file);
+        const NwString file = FromUtf8(options->file);
         Require(ImportProfile(FromUtf8(options->printer).c_str(), Arg(file), 0), "import " + options->file);
     });
 

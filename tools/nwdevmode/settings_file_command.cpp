@@ -7,13 +7,23 @@
 
 #include "command.h"
 #include "nordwisp/NordwispDEVMODE.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include "nordwisp/NordwispMachine.h"
+#endif
 
 namespace nwtool {
 namespace {
 
-// The record is the library's GlobalAlloc'd block, freed by its machine.
-void FreeLibraryBlock(NordwispDEVMODE* record) { NordwispMachine_FreeBlock(record); }
+// The record is the library's GlobalAlloc'd block.
+void FreeLibraryBlock(NordwispDEVMODE* record) {
+#ifdef _WIN32
+    ::GlobalFree(record);
+#else
+    NordwispMachine_FreeBlock(record);
+#endif
+}
 
 struct SettingsFileOptions {
     std::string printer;
@@ -24,20 +34,20 @@ struct SettingsFileOptions {
 
 void RunExport(const SettingsFileOptions& options) {
     RecordPtr record = LoadRecord(options.printer);
-    const std::u16string file = FromUtf8(options.file);
+    const NwString file = FromUtf8(options.file);
     if (!ExportSettingstoINIFile(record.get(), file.c_str())) FailWithLastError("export " + options.file);
 }
 
 void RunImport(const SettingsFileOptions& options) {
     RecordPtr record = LoadRecord(options.printer);
-    const std::u16string file = FromUtf8(options.file);
-    const std::u16string printer = FromUtf8(options.printer);
+    const NwString file = FromUtf8(options.file);
+    const NwString printer = FromUtf8(options.printer);
     if (!ApplyProfileFile(printer.c_str(), file.c_str(), record.get())) Fail("cannot read " + options.file);
     if (!SaveNordwispDEVMODE(printer.c_str(), record.get())) FailWithLastError("save the record");
 }
 
 void RunDefaults(const SettingsFileOptions& options) {
-    const std::u16string printer = FromUtf8(options.printer);
+    const NwString printer = FromUtf8(options.printer);
     std::unique_ptr<NordwispDEVMODE, void (*)(NordwispDEVMODE*)> record(CreateDefaultSettings(printer.c_str()),
                                                                        &FreeLibraryBlock);
     if (!record) FailWithLastError("default settings of " + options.printer);

@@ -81,6 +81,15 @@ NW_TEST_CHILD(RegistryCheckOddValues) {
 
 using HostedRegistryFile = nw::test::HostedTest;
 
+// Journals written by any earlier build must still check: the standard
+// CRC-32 values (9 bytes: one eight-byte step and a tail; 43: five and three).
+TEST(HostedRegistryJournal, ChecksumIsTheStandardCrc32) {
+    using nw::hosted::registry::Crc32;
+    EXPECT_EQ(Crc32(""), 0u);
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
+}
+
 TEST_F(HostedRegistryFile, HiveTextOfASmallTree) {
     Become(u"texter", u"S-1-5-21-7-7-7-1001");  // a hive holding only what the test writes
     RegistryKey key;

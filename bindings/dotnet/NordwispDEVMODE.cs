@@ -3352,6 +3352,10 @@ namespace Nordwisp
         public static extern uint NordwispMachine_InstallBarcodeEngine(int barcodeType, [MarshalAs(UnmanagedType.LPStr)] string moduleFile);
         [DllImport(Library, EntryPoint = "NordwispMachine_InstallConfigModule", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern uint NordwispMachine_InstallConfigModule([MarshalAs(UnmanagedType.LPStr)] string moduleFile);
+        [DllImport(Library, EntryPoint = "NordwispMachine_EnumUserSubkey", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_EnumUserSubkey([MarshalAs(UnmanagedType.LPWStr)] string keyPath, uint index, [In, Out] char[] name, uint chars);
+        [DllImport(Library, EntryPoint = "NordwispMachine_GetUserValue", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern uint NordwispMachine_GetUserValue([MarshalAs(UnmanagedType.LPWStr)] string keyPath, [MarshalAs(UnmanagedType.LPWStr)] string valueName, ref uint type, IntPtr data, ref uint bytes);
         [DllImport(Library, EntryPoint = "NordwispMachine_CountOpen", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern void NordwispMachine_CountOpen(ref uint printerHandles, ref uint modules);
         [DllImport(Library, EntryPoint = "NordwispMachine_SubmitJob", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]

@@ -82,6 +82,19 @@ NW_EXPORT uint32_t NordwispMachine_InstallBarcodeEngine(int barcodeType, const c
  * NordwispMachine_InstallOcrModule does. Results as there. */
 NW_EXPORT uint32_t NordwispMachine_InstallConfigModule(const char* moduleFile) NW_NOEXCEPT;
 
+/* The current user's registry, for a client that shows what no export
+ * returns (the profile index's "Shared", "Hidden" and "Modified" values):
+ * the name of subkey `index` of HKEY_CURRENT_USER\keyPath into name
+ * (chars wide characters, terminator included), and a value of that key
+ * (valueName null: its default value) with RegQueryValueExW's size
+ * protocol. Results are the Win32 error codes those functions return: 259
+ * after the last subkey, 234 when the buffer is too small, 2 when the key
+ * or value is missing. On Windows a client calls the registry itself. */
+NW_EXPORT uint32_t NordwispMachine_EnumUserSubkey(const NWCHAR* keyPath, uint32_t index, NWCHAR* name,
+                                                  uint32_t chars) NW_NOEXCEPT;
+NW_EXPORT uint32_t NordwispMachine_GetUserValue(const NWCHAR* keyPath, const NWCHAR* valueName, uint32_t* type,
+                                                void* data, uint32_t* bytes) NW_NOEXCEPT;
+
 /* The printer handles open and the modules loaded by the library in this
  * process, into whichever pointer is not null: a call that releases what
  * it acquires leaves both as they were. */

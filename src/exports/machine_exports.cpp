@@ -88,6 +88,32 @@ uint32_t InstallConfig(const char* moduleFile) noexcept {
     });
 }
 
+// The current user's registry for clients: what RegEnumKeyExW and
+// RegQueryValueExW answer on HKEY_CURRENT_USER\keyPath.
+uint32_t EnumUserSubkey(const NWCHAR* keyPath, uint32_t index, NWCHAR* name, uint32_t chars) noexcept {
+    if (keyPath == nullptr || name == nullptr || chars == 0) return ERROR_INVALID_PARAMETER;
+    nw::RegistryKey key;
+    if (LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, key.put()); status != ERROR_SUCCESS)
+        return static_cast<uint32_t>(status);
+    DWORD size = chars;
+    return static_cast<uint32_t>(::RegEnumKeyExW(key.get(), index, name, &size, nullptr, nullptr, nullptr, nullptr));
+}
+
+uint32_t GetUserValue(const NWCHAR* keyPath, const NWCHAR* valueName, uint32_t* type, void* data,
+                      uint32_t* bytes) noexcept {
+    if (keyPath == nullptr || (data != nullptr && bytes == nullptr)) return ERROR_INVALID_PARAMETER;
+    nw::RegistryKey key;
+    if (LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, key.put()); status != ERROR_SUCCESS)
+        return static_cast<uint32_t>(status);
+    DWORD valueType = 0;
+    DWORD size = bytes != nullptr ? *bytes : 0;
+    const LSTATUS status = ::RegQueryValueExW(key.get(), valueName, nullptr, &valueType, static_cast<BYTE*>(data),
+                                              bytes != nullptr ? &size : nullptr);
+    if (type != nullptr) *type = valueType;
+    if (bytes != nullptr) *bytes = size;
+    return static_cast<uint32_t>(status);
+}
+
 void CountOpen(uint32_t* printerHandles, uint32_t* modules) noexcept {
     if (printerHandles != nullptr) *printerHandles = static_cast<uint32_t>(nw::hosted::OpenPrinterHandleCount());
     if (modules != nullptr) *modules = static_cast<uint32_t>(nw::hosted::LoadedModuleCount());

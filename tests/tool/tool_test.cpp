@@ -248,6 +248,11 @@ TEST(ToolTest, ProfilesCreateListApplyExchangeAndDelete) {
     EXPECT_EQ(list[0]["name"], "Letter");
     EXPECT_EQ(list[0]["description"], "The usual\nletter");  // the tool reads the escape
     EXPECT_EQ(list[0]["selected"], false);
+    EXPECT_EQ(list[0]["shared"], false);
+    EXPECT_EQ(list[0]["hidden"], false);
+    const std::string modified = list[0]["modified"];
+    EXPECT_EQ(modified.size(), 20u) << modified;  // e.g. 2026-12-06T08:00:00Z
+    EXPECT_EQ(modified.back(), 'Z');
 
     const std::string exported = (folder / "letter.bip").string();
     ASSERT_EQ(Tool("profiles 'Nordwisp Printer' export Letter '" + exported + "'").code, 0);

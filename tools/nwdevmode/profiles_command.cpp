@@ -5,11 +5,17 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "command.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include "nordwisp/NordwispMachine.h"
+#endif
 
 namespace nwtool {
 namespace {
@@ -29,28 +35,91 @@ struct ProfileEntry {
     std::string name;
     std::string description;
     std::string file;
+    bool shared = false;
+    bool hidden = false;
+    std::string modified;  // UTC, ISO 8601; empty when the index has none
 };
 
-std::string IndexText(int(NW_API* read)(NWCHAR*, const NWCHAR*, const NWCHAR*), const NwString& printer,
-                      const NwString& name) {
-    NWCHAR buffer[260] = {};
-    return read(buffer, printer.c_str(), name.c_str()) ? ToUtf8(buffer) : std::string();
+// The profile index keeps what no export returns (shared, hidden, the file's
+// time): the tool reads it from the current user's registry, on the hosted
+// machine through its API.
+uint32_t EnumIndexKey(const NwString& path, uint32_t index, NwString& name) {
+    NWCHAR buffer[256] = {};
+#ifdef _WIN32
+    HKEY key = nullptr;
+    LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key);
+    if (status == ERROR_SUCCESS) {
+        DWORD chars = 256;
+        status = ::RegEnumKeyExW(key, index, buffer, &chars, nullptr, nullptr, nullptr, nullptr);
+        ::RegCloseKey(key);
+    }
+    const auto result = static_cast<uint32_t>(status);
+#else
+    const uint32_t result = NordwispMachine_EnumUserSubkey(path.c_str(), index, buffer, 256);
+#endif
+    if (result == 0) name = buffer;
+    return result;
 }
 
-// The profiles the module shows the user; hidden ones it leaves out.
+// A value of the index as bytes; empty when missing or larger than a profile's
+// description can be.
+std::vector<std::uint8_t> IndexValue(const NwString& path, const NwString& valueName) {
+    std::vector<std::uint8_t> data(4096);
+    uint32_t bytes = static_cast<uint32_t>(data.size());
+#ifdef _WIN32
+    HKEY key = nullptr;
+    LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key);
+    if (status == ERROR_SUCCESS) {
+        DWORD size = bytes;
+        status = ::RegQueryValueExW(key, valueName.c_str(), nullptr, nullptr, data.data(), &size);
+        bytes = size;
+        ::RegCloseKey(key);
+    }
+    const auto result = static_cast<uint32_t>(status);
+#else
+    const uint32_t result = NordwispMachine_GetUserValue(path.c_str(), valueName.c_str(), nullptr, data.data(), &bytes);
+#endif
+    data.resize(result == 0 ? bytes : 0);
+    return data;
+}
+
+std::string IndexText(const NwString& path, const NwString& valueName) {
+    const std::vector<std::uint8_t> data = IndexValue(path, valueName);
+    NwString text(data.size() / sizeof(NWCHAR), 0);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<NWCHAR>(data[2 * i] | data[2 * i + 1] << 8);
+    while (!text.empty() && text.back() == 0) text.pop_back();
+    return ToUtf8(text);
+}
+
+bool IndexFlag(const NwString& path, const NwString& valueName) {
+    const std::vector<std::uint8_t> data = IndexValue(path, valueName);
+    return data.size() == 4 && (data[0] | data[1] | data[2] | data[3]) != 0;
+}
+
+// "Modified" is a SYSTEMTIME: eight 16-bit fields, day of week third.
+std::string IndexTime(const NwString& path) {
+    const std::vector<std::uint8_t> data = IndexValue(path, FromUtf8("Modified"));
+    if (data.size() != 16) return {};
+    const auto field = [&](int i) { return data[2 * i] | data[2 * i + 1] << 8; };
+    char text[64];  // room for any 16-bit fields
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", field(0), field(1), field(3), field(4),
+                  field(5), field(6));
+    return text;
+}
+
+// Every profile of the index, the hidden ones too.
 std::vector<ProfileEntry> ListProfiles(const NwString& printer) {
-    std::uint32_t count = 0;
-    if (!GetNumberOfProfiles(printer.c_str(), &count))
-        Fail("cannot list the profiles: the printer or its configuration module is not available");
+    const NwString index = FromUtf8("SOFTWARE\\Kelmora Works\\") + printer + FromUtf8("\\Profiles");
     std::vector<ProfileEntry> entries;
-    for (std::uint32_t index = 0; index < count; ++index) {
-        std::uint32_t size = 0;
-        if (!GetProfileName(printer.c_str(), index, nullptr, &size)) continue;
-        NwString name(size, 0);
-        if (!GetProfileName(printer.c_str(), index, name.data(), &size)) continue;
-        name.resize(size - 1);
-        entries.push_back({ToUtf8(name), IndexText(&GetProfileDescription, printer, name),
-                           IndexText(&GetProfileFileName, printer, name)});
+    NwString key;
+    for (uint32_t i = 0; EnumIndexKey(index, i, key) == 0; ++i) {
+        const NwString path = index + FromUtf8("\\") + key;
+        ProfileEntry entry{IndexText(path, FromUtf8("Name")),     IndexText(path, FromUtf8("Description")),
+                           IndexText(path, FromUtf8("Filename")), IndexFlag(path, FromUtf8("Shared")),
+                           IndexFlag(path, FromUtf8("Hidden")),   IndexTime(path)};
+        if (entry.name.empty()) entry.name = ToUtf8(key);
+        entries.push_back(std::move(entry));
     }
     return entries;
 }
@@ -63,6 +132,10 @@ std::string Selected(const NwString& printer) {
 
 void RunList(const ProfilesOptions& options) {
     const NwString printer = FromUtf8(options.printer);
+    // The printer and its module must be there, whatever the index holds.
+    std::uint32_t count = 0;
+    if (!GetNumberOfProfiles(printer.c_str(), &count))
+        Fail("cannot list the profiles: the printer or its configuration module is not available");
     const std::vector<ProfileEntry> entries = ListProfiles(printer);
     const std::string selected = Selected(printer);
     if (options.json) {
@@ -71,6 +144,9 @@ void RunList(const ProfilesOptions& options) {
             list.push_back({{"name", entry.name},
                             {"description", entry.description},
                             {"file", entry.file},
+                            {"shared", entry.shared},
+                            {"hidden", entry.hidden},
+                            {"modified", entry.modified},
                             {"selected", entry.name == selected}});
         std::cout << list.dump(2) << "\n";
         return;
@@ -80,6 +156,7 @@ void RunList(const ProfilesOptions& options) {
         for (char& c : description)
             if (c == '\n' || c == '\r') c = ' ';
         std::cout << (entry.name == selected ? "* " : "  ") << entry.name << "\t" << description << "\t" << entry.file
+                  << "\t" << entry.modified << (entry.shared ? "\tshared" : "") << (entry.hidden ? "\thidden" : "")
                   << "\n";
     }
 }

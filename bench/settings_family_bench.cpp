@@ -77,4 +77,19 @@ void BM_FamilyYesNoSetter(benchmark::State& state) {
 }
 BENCHMARK(BM_FamilyYesNoSetter);
 
+// A 200-character text written then read back, as the Wine comparison does.
+void BM_FamilyTextSetThenGet(benchmark::State& state) {
+    NordwispDEVMODE record = MakeRecord();
+    std::u16string text(200, u'a');
+    WCHAR buffer[512];
+    for (auto _ : state) {
+        text[0] = text[0] == u'z' ? u'a' : char16_t(text[0] + 1);
+        int size = sizeof buffer;
+        if (!SetTextExport(&record, email::SMTPServerName, reinterpret_cast<const WCHAR*>(text.c_str())) ||
+            !GetTextExport(&record, email::SMTPServerName, buffer, &size))
+            state.SkipWithError("text round trip failed");
+    }
+}
+BENCHMARK(BM_FamilyTextSetThenGet);
+
 }  // namespace

@@ -75,6 +75,9 @@ public:
     std::uintptr_t nextHandle = kFirstHandle;
     std::vector<Mount> mounts;
     std::vector<std::u16string_view> pathParts;
+    // The value change being made, reused under the lock: its texts and
+    // bytes keep their buffers from one change to the next.
+    Change valueChange;
 
     // The hives of the machine root and the user this process runs as,
     // re-resolved when either changes.
@@ -350,15 +353,15 @@ LSTATUS WalkPath(Registry& registry, const OpenKey& base, const std::vector<std:
     }
     if (walk.key->IsDeleted()) return ERROR_KEY_DELETED;
     // Plain pointers on the way: only the last key found is held.
-    Key* parent = nullptr;
+    const std::shared_ptr<Key>* found = nullptr;
     Key* key = walk.key.get();
     for (; i < parts.size(); ++i) {
-        Key* child = key->FindSubkey(parts[i]);
+        const std::shared_ptr<Key>* child = key->FindSubkeyEntry(parts[i]);
         if (child == nullptr) break;
-        parent = key;
-        key = child;
+        found = child;
+        key = child->get();
     }
-    if (parent != nullptr) walk.key = parent->SharedSubkey(parts[i - 1]);
+    if (found != nullptr) walk.key = *found;
     walk.matched = i;
     return ERROR_SUCCESS;
 }
@@ -450,19 +453,25 @@ LSTATUS OpenOrCreate(HKEY key, LPCWSTR subKey, DWORD options, REGSAM desired, bo
 }
 
 // Resolves a handle for a value change and runs it under the hive's lock.
-LSTATUS ChangeValue(HKEY key, Change change) {
+LSTATUS ChangeValue(HKEY key, ChangeKind kind, LPCWSTR valueName, DWORD type, const BYTE* data, DWORD dataSize) {
     Registry& registry = State();
     std::lock_guard guard(registry.mutex);
+    Change& change = registry.valueChange;
+    change.kind = kind;
+    change.valueName = valueName ? valueName : u"";
+    if (change.valueName.size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
+    change.type = type;
+    change.data.assign(data, data + dataSize);
     OpenKey open;
     if (LSTATUS status = Resolve(registry, key, open); status != ERROR_SUCCESS) return status;
     if (!(open.access & KEY_SET_VALUE) || !open.hive) return ERROR_ACCESS_DENIED;
     WriteScope scope(*open.hive);
     if (scope.Status() != ERROR_SUCCESS) return scope.Status();
     if (open.key->IsDeleted()) return ERROR_KEY_DELETED;
-    if (change.kind == ChangeKind::DeleteValue && open.key->FindValue(change.valueName) == nullptr)
+    if (kind == ChangeKind::DeleteValue && open.key->FindValue(change.valueName) == nullptr)
         return ERROR_FILE_NOT_FOUND;
-    change.path = open.key->Path();
-    return open.hive->Write(change, open.key->IsVolatile(), nullptr);
+    open.key->PathInto(change.path);
+    return open.hive->WriteValue(*open.key, change);
 }
 
 }  // namespace
@@ -656,24 +665,11 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD ty
                        DWORD dataSize) {
     if (data == nullptr && dataSize != 0) return ERROR_NOACCESS;
     if (dataSize > kMaxValueSize) return ERROR_INVALID_PARAMETER;
-    return Guarded([&]() -> LSTATUS {
-        Change change;
-        change.kind = ChangeKind::SetValue;
-        change.valueName = valueName ? valueName : u"";
-        if (change.valueName.size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
-        change.type = type;
-        if (dataSize != 0) change.data.assign(data, data + dataSize);
-        return ChangeValue(key, std::move(change));
-    });
+    return Guarded([&] { return ChangeValue(key, ChangeKind::SetValue, valueName, type, data, dataSize); });
 }
 
 LSTATUS RegDeleteValueW(HKEY key, LPCWSTR valueName) {
-    return Guarded([&]() -> LSTATUS {
-        Change change;
-        change.kind = ChangeKind::DeleteValue;
-        change.valueName = valueName ? valueName : u"";
-        return ChangeValue(key, std::move(change));
-    });
+    return Guarded([&] { return ChangeValue(key, ChangeKind::DeleteValue, valueName, 0, nullptr, 0); });
 }
 
 LSTATUS RegDeleteKeyW(HKEY key, LPCWSTR subKey) {

@@ -1,6 +1,7 @@
 #include "platform/hosted/registry_journal.h"
 
 #include <array>
+#include <bit>
 
 namespace nw::hosted::registry {
 namespace {
@@ -27,14 +28,21 @@ constexpr std::array<std::array<std::uint32_t, 256>, 8> MakeCrcTables() {
 constexpr auto kCrcTables = MakeCrcTables();
 
 void Put32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    const char bytes[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+    out.append(bytes, 4);
 }
 
 void PutText(std::string& out, std::u16string_view text) {
     Put32(out, static_cast<std::uint32_t>(text.size()));
-    for (char16_t c : text) {
-        out += static_cast<char>(c & 0xFF);
-        out += static_cast<char>(c >> 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        // The journal is little-endian: the characters are its bytes already.
+        out.append(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    } else {
+        for (char16_t c : text) {
+            out += static_cast<char>(c & 0xFF);
+            out += static_cast<char>(c >> 8);
+        }
     }
 }
 
@@ -121,27 +129,38 @@ std::uint32_t Crc32(std::string_view bytes) {
 
 namespace {
 
-std::string EncodePayload(const Change& change) {
-    std::string payload;
-    payload += static_cast<char>(change.kind);
-    Put32(payload, static_cast<std::uint32_t>(change.path.size()));
-    for (const auto& name : change.path) PutText(payload, name);
-    if (change.kind == ChangeKind::SetValue || change.kind == ChangeKind::DeleteValue) PutText(payload, change.valueName);
-    if (change.kind == ChangeKind::SetValue) {
-        Put32(payload, change.type);
-        Put32(payload, static_cast<std::uint32_t>(change.data.size()));
-        payload.append(reinterpret_cast<const char*>(change.data.data()), change.data.size());
-    }
-    return payload;
+std::size_t PayloadSize(const Change& change) {
+    std::size_t size = 1 + 4;
+    for (const auto& name : change.path) size += 4 + 2 * name.size();
+    if (change.kind == ChangeKind::SetValue || change.kind == ChangeKind::DeleteValue)
+        size += 4 + 2 * change.valueName.size();
+    if (change.kind == ChangeKind::SetValue) size += 8 + change.data.size();
+    return size;
 }
 
-std::string Frame(const std::string& payload) {
+void AppendPayload(std::string& out, const Change& change) {
+    out += static_cast<char>(change.kind);
+    Put32(out, static_cast<std::uint32_t>(change.path.size()));
+    for (const auto& name : change.path) PutText(out, name);
+    if (change.kind == ChangeKind::SetValue || change.kind == ChangeKind::DeleteValue) PutText(out, change.valueName);
+    if (change.kind == ChangeKind::SetValue) {
+        Put32(out, change.type);
+        Put32(out, static_cast<std::uint32_t>(change.data.size()));
+        out.append(reinterpret_cast<const char*>(change.data.data()), change.data.size());
+    }
+}
+
+// A record is built in place: its frame around a payload of known size.
+std::string StartRecord(std::size_t payloadSize) {
     std::string record;
-    record.reserve(payload.size() + kFrameSize);
+    record.reserve(payloadSize + kFrameSize);
     Put32(record, kRecordMark);
-    Put32(record, static_cast<std::uint32_t>(payload.size()));
-    record += payload;
-    Put32(record, Crc32(payload));
+    Put32(record, static_cast<std::uint32_t>(payloadSize));
+    return record;
+}
+
+std::string& FinishRecord(std::string& record) {
+    Put32(record, Crc32(std::string_view(record).substr(8)));
     return record;
 }
 
@@ -163,18 +182,23 @@ bool DecodeBatch(std::string_view payload, std::vector<Change>& changes) {
 
 }  // namespace
 
-std::string EncodeRecord(const Change& change) { return Frame(EncodePayload(change)); }
+std::string EncodeRecord(const Change& change) {
+    std::string record = StartRecord(PayloadSize(change));
+    AppendPayload(record, change);
+    return std::move(FinishRecord(record));
+}
 
-std::string EncodeBatch(const std::vector<Change>& changes) {
-    std::string payload;
-    payload += static_cast<char>(kBatchKind);
-    Put32(payload, static_cast<std::uint32_t>(changes.size()));
+std::string EncodeBatch(std::span<const Change> changes) {
+    std::size_t size = 1 + 4;
+    for (const Change& change : changes) size += 4 + PayloadSize(change);
+    std::string record = StartRecord(size);
+    record += static_cast<char>(kBatchKind);
+    Put32(record, static_cast<std::uint32_t>(changes.size()));
     for (const Change& change : changes) {
-        const std::string one = EncodePayload(change);
-        Put32(payload, static_cast<std::uint32_t>(one.size()));
-        payload += one;
+        Put32(record, static_cast<std::uint32_t>(PayloadSize(change)));
+        AppendPayload(record, change);
     }
-    return Frame(payload);
+    return std::move(FinishRecord(record));
 }
 
 std::size_t DecodeRecords(std::string_view bytes, const std::function<void(const Change&)>& apply) {

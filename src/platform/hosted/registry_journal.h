@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ std::uint32_t Crc32(std::string_view bytes);
 // The framed record of one change.
 std::string EncodeRecord(const Change& change);
 // One framed record of several changes, replayed all together or not at all.
-std::string EncodeBatch(const std::vector<Change>& changes);
+std::string EncodeBatch(std::span<const Change> changes);
 
 // Hands every whole, intact record at the start of `bytes` to `apply` and
 // returns how many bytes they took; stops at the first damaged record.

@@ -29,14 +29,31 @@ bool FoldedEqual::operator()(std::u16string_view a, std::u16string_view b) const
     return EqualNoCase(a, b);
 }
 
+// One comparison per step, stopping at the equal name: no second pass to
+// tell a match from the insertion point.
+const std::shared_ptr<Key>* Key::FindSubkeyEntry(std::u16string_view name) const {
+    std::size_t low = 0;
+    std::size_t high = subkeys_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        const int order = CompareNoCase(subkeys_[middle]->name_, name);
+        if (order == 0) return &subkeys_[middle];
+        if (order < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return nullptr;
+}
+
 Key* Key::FindSubkey(std::u16string_view name) const {
-    auto it = LowerBound(subkeys_, name);
-    return (it != subkeys_.end() && EqualNoCase((*it)->Name(), name)) ? it->get() : nullptr;
+    const auto* entry = FindSubkeyEntry(name);
+    return entry != nullptr ? entry->get() : nullptr;
 }
 
 std::shared_ptr<Key> Key::SharedSubkey(std::u16string_view name) const {
-    auto it = LowerBound(subkeys_, name);
-    return (it != subkeys_.end() && EqualNoCase((*it)->Name(), name)) ? *it : nullptr;
+    const auto* entry = FindSubkeyEntry(name);
+    return entry != nullptr ? *entry : nullptr;
 }
 
 Key& Key::AddSubkey(std::u16string name, bool isVolatile) {
@@ -92,6 +109,13 @@ const Value* Key::FindValue(std::u16string_view name) const {
 }
 
 void Key::SetValue(std::u16string_view name, std::uint32_t type, const std::uint8_t* data, std::size_t size) {
+    if (auto it = valueIndex_.find(name); it != valueIndex_.end()) {
+        // In place: a value set again and again keeps its buffer.
+        Value& value = values_[it->second];
+        value.type = type;
+        value.data.assign(data, data + size);
+        return;
+    }
     SetValue(name, type, std::vector<std::uint8_t>(data, data + size));
 }
 
@@ -122,9 +146,15 @@ void Key::ReindexFrom(std::size_t position) {
 
 std::vector<std::u16string> Key::Path() const {
     std::vector<std::u16string> path;
-    for (const Key* key = this; key->parent_ != nullptr; key = key->parent_) path.push_back(key->name_);
-    std::reverse(path.begin(), path.end());
+    PathInto(path);
     return path;
+}
+
+void Key::PathInto(std::vector<std::u16string>& path) const {
+    std::size_t depth = 0;
+    for (const Key* key = this; key->parent_ != nullptr; key = key->parent_) ++depth;
+    path.resize(depth);
+    for (const Key* key = this; key->parent_ != nullptr; key = key->parent_) path[--depth] = key->name_;
 }
 
 void Key::Reconcile(Key& fresh) {
@@ -173,22 +203,27 @@ Key* Apply(Key& root, const Change& change, bool isVolatile, std::uint64_t fileT
         }
         key = next;
     }
+    if (change.kind == ChangeKind::DeleteKey) {
+        key->RemoveSubkey(change.path.back());
+        key->Touch(fileTime);
+        return nullptr;
+    }
+    return ApplyToValue(*key, change, fileTime);
+}
+
+Key* ApplyToValue(Key& key, const Change& change, std::uint64_t fileTime) {
     switch (change.kind) {
-        case ChangeKind::CreateKey:
-            break;
         case ChangeKind::SetValue:
-            key->SetValue(change.valueName, change.type, change.data);
-            key->Touch(fileTime);
+            key.SetValue(change.valueName, change.type, change.data.data(), change.data.size());
+            key.Touch(fileTime);
             break;
         case ChangeKind::DeleteValue:
-            if (key->DeleteValue(change.valueName)) key->Touch(fileTime);
+            if (key.DeleteValue(change.valueName)) key.Touch(fileTime);
             break;
-        case ChangeKind::DeleteKey:
-            key->RemoveSubkey(change.path.back());
-            key->Touch(fileTime);
-            return nullptr;
+        default:
+            break;
     }
-    return key;
+    return &key;
 }
 
 }  // namespace nw::hosted::registry

@@ -50,6 +50,8 @@ public:
 
     const std::vector<std::shared_ptr<Key>>& Subkeys() const { return subkeys_; }
     Key* FindSubkey(std::u16string_view name) const;
+    // Where the subkey is held, or null: for a caller that keeps it alive.
+    const std::shared_ptr<Key>* FindSubkeyEntry(std::u16string_view name) const;
     std::shared_ptr<Key> SharedSubkey(std::u16string_view name) const;
     // Adds a subkey that must not exist yet; keeps the sorted order.
     Key& AddSubkey(std::u16string name, bool isVolatile);
@@ -69,6 +71,8 @@ public:
 
     // Names from the hive root down to this key (empty for the root).
     std::vector<std::u16string> Path() const;
+    // The same into `path`, reusing what its texts hold.
+    void PathInto(std::vector<std::u16string>& path) const;
 
     // Makes this key hold what `fresh` holds, keeping the identity of every
     // key present in both (handles stay valid); keys gone are marked deleted.
@@ -105,5 +109,7 @@ struct Change {
 // Applies a change; keys it creates get `isVolatile`. Returns the key the
 // change addressed (nullptr after DeleteKey).
 Key* Apply(Key& root, const Change& change, bool isVolatile, std::uint64_t fileTime);
+// Applies a value change to the key it addresses, found already.
+Key* ApplyToValue(Key& key, const Change& change, std::uint64_t fileTime);
 
 }  // namespace nw::hosted::registry

@@ -46,9 +46,11 @@ static_assert(kMutexOffset + sizeof(pthread_mutex_t) <= kCounterBytes);
 
 // Small hives are rewritten whole on every change, so their file is always
 // current; bigger ones append to the journal, which is folded into the file
-// once it outgrows it.
+// once it is four times the file's size: a fold costs the whole hive text,
+// and at twice the size it was a third of what a text setting cost.
 constexpr std::uint64_t kSmallHive = 8 * 1024;
-constexpr std::uint64_t kMinJournal = 64 * 1024;
+constexpr std::uint64_t kMinJournal = 256 * 1024;
+constexpr std::uint64_t kJournalPerHive = 4;
 
 class FileLock {
 public:
@@ -565,17 +567,27 @@ LSTATUS Hive::Persist(Body&& persist) {
 LSTATUS Hive::Write(const Change& change, bool isVolatile, Key** key) {
     if (!exclusive_) return ERROR_CANTWRITE;
     Key* changed = Apply(*root_, change, isVolatile, FileTimeNow());
+    const LSTATUS status = PersistOrBatch(change, isVolatile);
+    if (status == ERROR_SUCCESS && key != nullptr) *key = changed;
+    return status;
+}
+
+LSTATUS Hive::WriteValue(Key& key, const Change& change) {
+    if (!exclusive_) return ERROR_CANTWRITE;
+    ApplyToValue(key, change, FileTimeNow());
+    return PersistOrBatch(change, key.IsVolatile());
+}
+
+// A change applied to the tree goes to the files, or waits for its batch.
+LSTATUS Hive::PersistOrBatch(const Change& change, bool isVolatile) {
     if (batchDepth_ > 0) {
         if (isVolatile)
             batchVolatile_ = true;
         else
             batch_.push_back(change);
-        if (key != nullptr) *key = changed;
         return ERROR_SUCCESS;
     }
-    const LSTATUS status = Persist([&] { return isVolatile ? PersistVolatile() : PersistChanges({change}); });
-    if (status == ERROR_SUCCESS && key != nullptr) *key = changed;
-    return status;
+    return Persist([&] { return isVolatile ? PersistVolatile() : PersistChanges(std::span(&change, 1)); });
 }
 
 LSTATUS Hive::BeginBatch() {
@@ -613,7 +625,7 @@ LSTATUS Hive::EndBatch(bool commit) {
     return status;
 }
 
-LSTATUS Hive::PersistChanges(const std::vector<Change>& changes) {
+LSTATUS Hive::PersistChanges(std::span<const Change> changes) {
     if (journalOffset_ == 0 && snapshotSize_ <= kSmallHive) return WriteSnapshot();
     const std::string record = changes.size() == 1 ? EncodeRecord(changes.front()) : EncodeBatch(changes);
     // Too big for one journal record: the new hive text is as atomic.
@@ -637,7 +649,7 @@ LSTATUS Hive::AppendRecord(const std::string& record) {
     seenChanges_ = Counter(kChanges);
     // The change is safe in the journal; folding it into the file may wait,
     // and waits for good when the file was replaced and is now damaged.
-    if (journalOffset_ > std::max(kMinJournal, 2 * snapshotSize_) && ReadReplacedFile() == ERROR_SUCCESS)
+    if (journalOffset_ > std::max(kMinJournal, kJournalPerHive * snapshotSize_) && ReadReplacedFile() == ERROR_SUCCESS)
         WriteSnapshot();
     return ERROR_SUCCESS;
 }

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,8 @@ public:
     LSTATUS BeginWrite();
     void EndWrite();
     LSTATUS Write(const Change& change, bool isVolatile, Key** key);
+    // A value change of a key the caller holds (not deleted, under BeginWrite).
+    LSTATUS WriteValue(Key& key, const Change& change);
 
     // Several changes persisted as one journal record (or one new hive
     // text): from BeginBatch to EndBatch the hive stays locked for the
@@ -90,7 +93,8 @@ private:
     LSTATUS ReadReplacedFile();
     bool RewritesFileNext() const;
     std::uint64_t JournalSize() const;
-    LSTATUS PersistChanges(const std::vector<Change>& changes);
+    LSTATUS PersistOrBatch(const Change& change, bool isVolatile);
+    LSTATUS PersistChanges(std::span<const Change> changes);
     LSTATUS AppendRecord(const std::string& record);
     LSTATUS Damaged(const std::filesystem::path& file, std::string_view bytes, LSTATUS error);
     LSTATUS PersistVolatile();

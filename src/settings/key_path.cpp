@@ -19,8 +19,8 @@ WString JoinKey(WStringView base, WStringView subKey) {
     return out;
 }
 
-WString DecimalText(std::int64_t value) {
-    WCHAR digits[24];
+std::size_t WriteDecimal(std::int64_t value, WCHAR* out) noexcept {
+    WCHAR digits[20];
     std::size_t n = 0;
     // Through the unsigned magnitude, so the most negative value works too.
     std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
@@ -28,10 +28,16 @@ WString DecimalText(std::int64_t value) {
         digits[n++] = static_cast<WCHAR>(W('0') + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    WString out;
-    if (value < 0) out += W('-');
-    while (n > 0) out += digits[--n];
-    return out;
+    std::size_t length = 0;
+    if (value < 0) out[length++] = W('-');
+    while (n > 0) out[length++] = digits[--n];
+    out[length] = 0;
+    return length;
+}
+
+WString DecimalText(std::int64_t value) {
+    WCHAR text[kDecimalCapacity];
+    return WString(text, WriteDecimal(value, text));
 }
 
 std::size_t BoundedLength(const WCHAR* text, std::size_t limit) noexcept {

@@ -21,6 +21,9 @@ WString FormatSubKey(const WCHAR* subKeyTemplate, WStringView name);
 WString JoinKey(WStringView base, WStringView subKey);
 // Signed decimal text, as "%d" formats it.
 WString DecimalText(std::int64_t value);
+// The same into `out` (kDecimalCapacity units), terminated; returns its length.
+inline constexpr std::size_t kDecimalCapacity = 21;
+std::size_t WriteDecimal(std::int64_t value, WCHAR* out) noexcept;
 // Characters before the terminator, never more than limit.
 std::size_t BoundedLength(const WCHAR* text, std::size_t limit) noexcept;
 

@@ -131,11 +131,13 @@ void GetRegistryNameByPrinterID(const NordwispDEVMODE* record, WCHAR* name, std:
     if (record == nullptr) return;
     try {
         const auto id = static_cast<std::int32_t>(record::PrinterID.Get(record));
-        WString idKey(kPrinterIdsKey);
-        idKey += DecimalText(id);
+        // On the stack: every registry-backed setting asks this first.
+        WCHAR idKey[kPrinterIdsKey.size() + kDecimalCapacity];
+        std::memcpy(idKey, kPrinterIdsKey.data(), kPrinterIdsKey.size() * sizeof(WCHAR));
+        WriteDecimal(id, idKey + kPrinterIdsKey.size());
         RegistryKey key;
         bool registered = false;
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, idKey.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS) {
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, idKey, 0, KEY_READ, key.put()) == ERROR_SUCCESS) {
             // One unit short of the buffer, so the name read stays terminated.
             DWORD bytes = static_cast<DWORD>((size - 1) * sizeof(WCHAR));
             registered = ::RegQueryValueExW(key.get(), W("Printer name"), nullptr, nullptr,

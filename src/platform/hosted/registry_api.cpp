@@ -129,8 +129,12 @@ public:
         return loggedOn_;
     }
     bool IsUserHive(const Hive* hive) {
+        if (hive == nullptr) return false;
+        Check();
+        // Asked at every open: no reference counted when the hive is open.
+        if (user_ && identityUsable_) return user_.get() == hive;
         HivePtr user;
-        return hive != nullptr && UserHive(user) == ERROR_SUCCESS && user.get() == hive;
+        return UserHive(user) == ERROR_SUCCESS && user.get() == hive;
     }
 
     // One Hive per file in the process, whichever name reaches it.
@@ -224,7 +228,7 @@ bool IsAdministrator() { return t_serviceScopes > 0 || CurrentIdentity().adminis
 
 // HKEY_LOCAL_MACHINE, HKEY_USERS\.DEFAULT and other users' hives need
 // administrator membership to change.
-bool MayWrite(Registry& registry, const Hive* hive) { return IsAdministrator() || registry.IsUserHive(hive); }
+bool MayWrite(Registry& registry, const Hive* hive) { return registry.IsUserHive(hive) || IsAdministrator(); }
 
 REGSAM Normalise(REGSAM desired, bool mayWrite) {
     REGSAM access = desired & ~(KEY_WOW64_64KEY | KEY_WOW64_32KEY | SYNCHRONIZE);

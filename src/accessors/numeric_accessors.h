@@ -117,11 +117,11 @@ inline constexpr FieldBytes kBitsPerPel = NW_FIELD_BYTES(DM.dmBitsPerPel);
 }
 
 [[gnu::always_inline]] inline int SetNumber(NordwispDEVMODE* record, const Number& row, std::int32_t value) noexcept {
-    return Frame(0, record, [&] { return WriteNumber(record, row, value) ? 1 : 0; });
+    return Frame(0, record, [&]() NW_INLINED { return WriteNumber(record, row, value) ? 1 : 0; });
 }
 
 [[gnu::always_inline]] inline std::int32_t GetNumber(const NordwispDEVMODE* record, const Number& row) noexcept {
-    return Frame(row.nullValue, record, [&] { return ReadNumber(record, row); });
+    return Frame(row.nullValue, record, [&]() NW_INLINED { return ReadNumber(record, row); });
 }
 
 // A setting spread over a few bits of one flag word, chosen by a code.

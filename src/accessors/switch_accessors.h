@@ -54,15 +54,15 @@ inline constexpr FieldBytes kTextOutputFormat = NW_FIELD_BYTES(TextOutputFormat)
 }
 
 [[gnu::always_inline]] inline int EnableSwitch(NordwispDEVMODE* record, const Switch& row) noexcept {
-    return Frame(0, record, [&] { WriteSwitch(record, row, true); });
+    return Frame(0, record, [&]() NW_INLINED { WriteSwitch(record, row, true); });
 }
 
 [[gnu::always_inline]] inline int DisableSwitch(NordwispDEVMODE* record, const Switch& row) noexcept {
-    return Frame(0, record, [&] { WriteSwitch(record, row, false); });
+    return Frame(0, record, [&]() NW_INLINED { WriteSwitch(record, row, false); });
 }
 
 [[gnu::always_inline]] inline std::int32_t IsSwitch(const NordwispDEVMODE* record, const Switch& row) noexcept {
-    return Frame(row.nullValue, record, [&] { return ReadSwitch(record, row); });
+    return Frame(row.nullValue, record, [&]() NW_INLINED { return ReadSwitch(record, row); });
 }
 
 namespace switches {

@@ -13,7 +13,7 @@ namespace nw {
 
 // Runs op and turns any exception into the export's failure value.
 template <class Result, class Op>
-Result Guarded(Result failure, Op&& op) noexcept {
+[[gnu::always_inline]] inline Result Guarded(Result failure, Op&& op) noexcept {
     try {
         if constexpr (std::is_void_v<std::invoke_result_t<Op>>) {
             op();
@@ -28,6 +28,10 @@ Result Guarded(Result failure, Op&& op) noexcept {
     }
     return failure;
 }
+
+// For the operation lambdas of one-line accessors: one lambda type serves
+// every row, so without this the compiler keeps one shared copy of it.
+#define NW_INLINED __attribute__((always_inline))
 
 // The whole frame. An operation that returns nothing makes the export
 // return 1. Always inlined: in a one-line accessor the frame is most of the

@@ -145,6 +145,14 @@ IniDocument IniDocument::Parse(std::string_view bytes, UINT ansiCodePage) {
     const std::string_view body = bytes.substr(doc.bom_.size());
     const bool wide = doc.encoding_ == IniEncoding::Utf16Le;
     const std::size_t unit = wide ? 2 : 1;
+    // A byte text is decoded once, not line by line: an LF byte is an LF
+    // character in every code page, so the lines of both agree.
+    const std::u16string decoded = wide ? std::u16string() : doc.Decode(body);
+    std::size_t at = 0;  // in decoded
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < body.size(); i += unit) count += body[i] == '\n' ? 1 : 0;
+    doc.lines_.reserve(count + 1);
+    doc.probes_.reserve(count + 1);
 
     // Lines end at LF; a CR just before it belongs to the line end.
     std::size_t start = 0;
@@ -162,7 +170,16 @@ IniDocument IniDocument::Parse(std::string_view bytes, UINT ansiCodePage) {
             line.eol = body.substr(end, lf + unit - end);
             start = lf + unit;
         }
-        Classify(doc.Decode(line.raw), line);
+        if (wide) {
+            Classify(doc.Decode(line.raw), line);
+        } else {
+            std::size_t next = decoded.find(u'\n', at);
+            if (next == std::u16string::npos) next = decoded.size();
+            std::u16string_view text(decoded.data() + at, next - at);
+            if (line.eol.size() > 1 && !text.empty()) text.remove_suffix(1);  // its CR
+            Classify(text, line);
+            at = next < decoded.size() ? next + 1 : next;
+        }
         doc.probes_.push_back(ProbeOf(line));
         doc.lines_.push_back(std::move(line));
     }

@@ -244,6 +244,12 @@ TEST_F(ProfileTest, FilesUseTheirByteOrderMarkOrTheAnsiCodePage) {
 
     Seed("\xEF\xBB\xBF[s]\r\nk=caf\xC3\xA9\r\n");
     EXPECT_EQ(Get(W("s"), W("k")), W("caf\u00E9"));
+    // Multi-byte characters on lines with either line end, and a last line
+    // without one: each value stays on its own line.
+    Seed("\xEF\xBB\xBF[s]\nk=\xC3\xA9t\xC3\xA9\r\nm=\xC3\xBC\nlast=z");
+    EXPECT_EQ(Get(W("s"), W("k")), W("\u00E9t\u00E9"));
+    EXPECT_EQ(Get(W("s"), W("m")), W("\u00FC"));
+    EXPECT_EQ(Get(W("s"), W("last")), W("z"));
 
     // A new file is written in the ANSI code page.
     const WString fresh = dir_.File(W("fresh.ini"));

@@ -276,13 +276,13 @@ TEST_F(HostedRegistryRobustness, IdentityValuesThatWouldLeaveTheirPlaceAreRefuse
         return count;
     };
     const std::size_t before = entries();
-    setenv("NORDWISP_USER_NAME", "../../../x", 1);
+    setenv("NORDWISP_USER_NAME", "../../../nw-escaped-user", 1);
     EXPECT_EQ(nw::test::RunChild("RegistryOpenUserKey"), ExitCodeOf(ERROR_INVALID_NAME));
-    Become(u"../../../x", u"S-1-5-21-9-9-9-4000");
+    Become(u"../../../nw-escaped-user", u"S-1-5-21-9-9-9-4000");
     RegistryKey key;
     EXPECT_EQ(CreateKey(HKEY_CURRENT_USER, u"Software\\Escape", key), ERROR_INVALID_NAME);
     EXPECT_EQ(entries(), before);
-    EXPECT_FALSE(std::filesystem::exists(nw::hosted::MachineRoot().parent_path() / "x"));
+    EXPECT_FALSE(std::filesystem::exists(nw::hosted::MachineRoot().parent_path() / "nw-escaped-user"));
 }
 
 }  // namespace

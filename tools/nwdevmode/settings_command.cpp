@@ -30,6 +30,9 @@ const char* KindName(Kind kind) {
         case Kind::Number: return "number";
         case Kind::Text: return "text";
         case Kind::Password: return "password";
+        case Kind::Font: return "font";
+        case Kind::Area: return "area";
+        case Kind::Hex: return "hex";
     }
     return "";
 }
@@ -151,9 +154,13 @@ void RunSet(const SettingsOptions& options) {
         values.push_back(std::move(value));
     }
     const SettingsRecord record(options);
-    for (const NewValue& value : values)
-        if (value.setting->place == Place::Record && !WriteSetting(value, record.get()))
-            FailWithLastError("cannot set \"" + value.setting->name + "\"");
+    for (const NewValue& value : values) {
+        if (value.setting->place != Place::Record) continue;
+        if (!WriteSetting(value, record.get())) FailWithLastError("cannot set \"" + value.setting->name + "\"");
+        if (value.setting->readBack && Read(*value.setting, record.get()).number != value.number)
+            Fail("the printer's record has no place for \"" + value.setting->name + "\" (its driver version is "
+                 "older)", kExitFailure);
+    }
     if (anyRecord) {
         const NwString printer = FromUtf8(options.printer);
         const bool saved = options.scope == "default" ? SaveDefaultNordwispDEVMODE(printer.c_str(), record.get())

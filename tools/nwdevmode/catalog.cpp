@@ -43,6 +43,7 @@ const std::unordered_map<std::string, std::vector<NamedValue>>& EnumeratedNames(
         // 1, 8 grey, 8 and 24 bits per pixel.
         {"record.color-depth", {{"monochrome", 0}, {"grayscale", 1}, {"256-colors", 2}, {"true-color", 3}}},
         {"record.existing-file-action", {{"merge", 0}, {"overwrite", 1}, {"none", 2}}},
+        {"record.fax-output-mode", {{"none", 0}, {"200-dpi", 1}, {"low", 2}, {"low-compatible", 3}}},
         // Barcode placement: the unit of the offsets and the alignments.
         {"record.barcode-unit", {{"pixels", 0}, {"tenth-mm", 1}, {"hundredth-inch", 2}}},
         {"record.barcode-align", {{"left", 0}, {"center", 1}, {"right", 2}}},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -118,10 +119,44 @@ TEST(ToolSettingsTest, SetThenGetRoundTripsTheSettingsOfOtherShapes) {
     ExpectRoundTrips({{"header.font", "weight=700", "face=Arial;height=-20;width=0;escapement=0;orientation=0;"
                                                     "weight=700;italic=0;underline=0;strikeout=0;charset=0;"
                                                     "out-precision=0;clip-precision=0;quality=0;pitch-and-family=0"}});
+    // Empty data, the extremes of an area, a font never set before.
+    ExpectRoundTrips({
+        {"email.postwell-data", "", ""},
+        {"page.trim-whitespace", "-1,0,2147483647,-2147483648", "-1,0,2147483647,-2147483648"},
+        {"text-stamp.font", "face=;weight=100;", "face=;height=0;width=0;escapement=0;orientation=0;weight=100;"
+                                                 "italic=0;underline=0;strikeout=0;charset=0;out-precision=0;"
+                                                 "clip-precision=0;quality=0;pitch-and-family=0"},
+    });
     EXPECT_EQ(Tool("get " + kPrinter + " record.watermark-position.landscape text-stamp.enabled ui-tabs.ocr").out,
               "record.watermark-position.landscape=272\ntext-stamp.enabled=off\nui-tabs.ocr=on\n");
     const auto json = nlohmann::json::parse(Tool("get " + kPrinter + " record.annotation-color --json").out);
     EXPECT_EQ(json["record.annotation-color"], 65280);
+}
+
+TEST(ToolSettingsTest, SettingsOfOtherShapesDescribeTheirForms) {
+    struct Described {
+        const char* name;
+        const char* kind;
+        const char* accepts;
+    };
+    const Described cases[] = {
+        {"header.font", "font", "MEMBER=VALUE pairs"},
+        {"page.crop-area", "area", "\"left,top,right,bottom\""},
+        {"email.postwell-data", "hex", "hexadecimal digits"},
+        {"ui-tabs.custom", "switch", "on or off"},
+        {"record.barcode-unit", "number", "pixels tenth-mm hundredth-inch"},
+        {"record.bits-per-pixel", "number", "read-only"},
+    };
+    const nlohmann::json all = SettingsJson();
+    for (const Described& c : cases) {
+        const auto found = std::find_if(all.begin(), all.end(), [&](const auto& s) { return s["name"] == c.name; });
+        ASSERT_NE(found, all.end()) << c.name;
+        EXPECT_EQ((*found)["kind"], c.kind) << c.name;
+        EXPECT_NE((*found)["accepts"].get<std::string>().find(c.accepts), std::string::npos) << c.name;
+    }
+    const std::string completion = Tool("completion bash").out;
+    for (const char* word : {" page.crop-area=", " record.start-application-param-code.15=", " ui-tabs.bates "})
+        EXPECT_NE(completion.find(word), std::string::npos) << word;
 }
 
 TEST(ToolSettingsTest, TheClientDirectorySwitchNeedsAnAdministrator) {

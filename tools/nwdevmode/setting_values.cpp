@@ -327,9 +327,11 @@ bool WriteSetting(const NewValue& value, NordwispDEVMODE* record) {
             return set != nullptr && set(record, a[0], a[2], a[1], a[3]) == 1;
         }
         case Shape::RegistryBlob: {
+            // Empty data is still data: the export takes no null pointer.
+            static const unsigned char kNothing = 0;
             const auto set = ExportAs<SetBlob>(s.setter);
-            return set != nullptr &&
-                   set(record, value.bytes.data(), static_cast<int>(value.bytes.size())) == 1;
+            const void* data = value.bytes.empty() ? &kNothing : value.bytes.data();
+            return set != nullptr && set(record, data, static_cast<int>(value.bytes.size())) == 1;
         }
         case Shape::RecordUnsigned: {
             const auto set = ExportAs<SetUnsigned>(s.setter);

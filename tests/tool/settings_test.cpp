@@ -38,8 +38,8 @@ TEST(ToolSettingsTest, CatalogNamesEverySettingOnceWithItsExports) {
 // Sets the cases in one invocation, then reads them back in another.
 struct RoundTrip {
     const char* name;
-    const char* value;
-    const char* shown;
+    std::string value;
+    std::string shown;
 };
 
 void ExpectRoundTrips(const std::vector<RoundTrip>& cases) {
@@ -49,7 +49,7 @@ void ExpectRoundTrips(const std::vector<RoundTrip>& cases) {
         names += std::string(" ") + c.name;
         expected += std::string(c.name) + "=" + c.shown + "\n";
     }
-    if (cases.size() == 1) expected = std::string(cases[0].shown) + "\n";  // a lone value is printed bare
+    if (cases.size() == 1) expected = cases[0].shown + "\n";  // a lone value is printed bare
     ToolRun run = Tool("set " + kPrinter + assignments);
     ASSERT_EQ(run.code, 0) << run.err;
     run = Tool("get " + kPrinter + names);
@@ -85,10 +85,14 @@ TEST(ToolSettingsTest, SetThenGetRoundTripsEachKindAndFamily) {
         "email.smtp-server": "mail.example.com", "email.smtp-password": "unset"})"));
 }
 
+// A font as "get" shows it, the members a test does not set at 0.
+std::string FontShown(const std::string& face, int height, int weight, int italic = 0) {
+    return "face=" + face + ";height=" + std::to_string(height) + ";width=0;escapement=0;orientation=0;weight=" +
+           std::to_string(weight) + ";italic=" + std::to_string(italic) +
+           ";underline=0;strikeout=0;charset=0;out-precision=0;clip-precision=0;quality=0;pitch-and-family=0";
+}
+
 TEST(ToolSettingsTest, SetThenGetRoundTripsTheSettingsOfOtherShapes) {
-    const std::string font = "face=Courier New;height=-16;width=0;escapement=0;orientation=0;weight=700;italic=1;"
-                             "underline=0;strikeout=0;charset=0;out-precision=0;clip-precision=0;quality=0;"
-                             "pitch-and-family=0";
     ExpectRoundTrips({
         {"record.annotation-color", "0x00FF00", "65280"},                      // unsigned function row
         {"record.bates-format", "65", "65"},                                   // character function row
@@ -96,7 +100,7 @@ TEST(ToolSettingsTest, SetThenGetRoundTripsTheSettingsOfOtherShapes) {
         {"record.barcode-align", "2", "right (2)"},                            // and by number
         {"record.watermark-position.landscape", "272", "272"},                 // value before orientation
         {"record.start-application-param-code.12", "9", "9"},                  // indexed
-        {"record.annotation-font", "face=Courier New;weight=700;italic=1", font.c_str()},
+        {"record.annotation-font", "face=Courier New;weight=700;italic=1", FontShown("Courier New", -16, 700, 1)},
         {"watermark.first-image-brightness.landscape", "70", "70"},            // oriented registry value
         {"watermark.first-image-file.portrait", "C:\\Images\\p.png", "C:\\Images\\p.png"},
         {"page.crop-area", "1,2,3,4", "1,2,3,4"},                              // area
@@ -112,20 +116,14 @@ TEST(ToolSettingsTest, SetThenGetRoundTripsTheSettingsOfOtherShapes) {
     ExpectRoundTrips({
         {"record.watermark-position.portrait", "4", "4"},
         {"watermark.first-image-brightness.portrait", "40", "40"},
-        {"header.font", "face=Arial;height=-20", "face=Arial;height=-20;width=0;escapement=0;orientation=0;"
-                                                "weight=0;italic=0;underline=0;strikeout=0;charset=0;"
-                                                "out-precision=0;clip-precision=0;quality=0;pitch-and-family=0"},
+        {"header.font", "face=Arial;height=-20", FontShown("Arial", -20, 0)},
     });
-    ExpectRoundTrips({{"header.font", "weight=700", "face=Arial;height=-20;width=0;escapement=0;orientation=0;"
-                                                    "weight=700;italic=0;underline=0;strikeout=0;charset=0;"
-                                                    "out-precision=0;clip-precision=0;quality=0;pitch-and-family=0"}});
+    ExpectRoundTrips({{"header.font", "weight=700", FontShown("Arial", -20, 700)}});
     // Empty data, the extremes of an area, a font never set before.
     ExpectRoundTrips({
         {"email.postwell-data", "", ""},
         {"page.trim-whitespace", "-1,0,2147483647,-2147483648", "-1,0,2147483647,-2147483648"},
-        {"text-stamp.font", "face=;weight=100;", "face=;height=0;width=0;escapement=0;orientation=0;weight=100;"
-                                                 "italic=0;underline=0;strikeout=0;charset=0;out-precision=0;"
-                                                 "clip-precision=0;quality=0;pitch-and-family=0"},
+        {"text-stamp.font", "face=;weight=100;", FontShown("", 0, 100)},
     });
     EXPECT_EQ(Tool("get " + kPrinter + " record.watermark-position.landscape text-stamp.enabled ui-tabs.ocr").out,
               "record.watermark-position.landscape=272\ntext-stamp.enabled=off\nui-tabs.ocr=on\n");

@@ -67,7 +67,8 @@ TEST(ToolTest, ShowPrintsReadableLines) {
     const ToolRun run = Tool("show 'Nordwisp Printer'");
     ASSERT_EQ(run.code, 0) << run.err;
     for (const char* line : {"Record                 this driver's record\n", "Driver version         1777\n",
-                             "Options                0x0106E022\n", "Manufacturer           Kelmora Works\n"})
+                             "Options                0x0106E022\n", "Manufacturer           Kelmora Works\n",
+                             "Color                  2 (color)\n", "Orientation            1 (portrait)\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
 }
 

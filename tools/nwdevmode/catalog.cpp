@@ -43,6 +43,8 @@ const std::unordered_map<std::string, std::vector<NamedValue>>& EnumeratedNames(
         // 1, 8 grey, 8 and 24 bits per pixel.
         {"record.color-depth", {{"monochrome", 0}, {"grayscale", 1}, {"256-colors", 2}, {"true-color", 3}}},
         {"record.existing-file-action", {{"merge", 0}, {"overwrite", 1}, {"none", 2}}},
+        // The public header's dmColor, shown by "show" (no export sets it).
+        {"record.color", {{"monochrome", 1}, {"color", 2}}},
         {"record.fax-output-mode", {{"none", 0}, {"200-dpi", 1}, {"low", 2}, {"low-compatible", 3}}},
         // Barcode placement: the unit of the offsets and the alignments.
         {"record.barcode-unit", {{"pixels", 0}, {"tenth-mm", 1}, {"hundredth-inch", 2}}},
@@ -493,6 +495,11 @@ std::string KebabName(std::string_view text) {
 const std::vector<Setting>& Catalog() {
     static const std::vector<Setting> catalog = BuildCatalog();
     return catalog;
+}
+
+const std::vector<NamedValue>* NamesOf(const std::string& name) {
+    const auto named = EnumeratedNames().find(name);
+    return named == EnumeratedNames().end() ? nullptr : &named->second;
 }
 
 const Setting* FindSetting(std::string_view name) {

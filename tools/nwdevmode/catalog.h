@@ -70,6 +70,10 @@ const std::vector<Setting>& Catalog();
 // The setting of that name, or null.
 const Setting* FindSetting(std::string_view name);
 
+// The names of an enumerated value ("record.orientation"), also of record
+// fields that no setting reaches ("record.color"); null when it has none.
+const std::vector<NamedValue>* NamesOf(const std::string& name);
+
 // "OpenZoom" -> "open-zoom", "Open Zoom" -> "open-zoom", "1DRatio" -> "1d-ratio".
 std::string KebabName(std::string_view text);
 

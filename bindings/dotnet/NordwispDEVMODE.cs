@@ -3384,6 +3384,8 @@ namespace Nordwisp
         public static extern IntPtr NordwispMachine_TemplateMeaning(int code);
         [DllImport(Library, EntryPoint = "NordwispMachine_FileNameStatusMeaning", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern IntPtr NordwispMachine_FileNameStatusMeaning(uint status);
+        [DllImport(Library, EntryPoint = "NordwispMachine_LoadDefaultRecord", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
+        public static extern IntPtr NordwispMachine_LoadDefaultRecord([MarshalAs(UnmanagedType.LPWStr)] string printerName);
         [DllImport(Library, EntryPoint = "NordwispMachine_SetMergeHook", ExactSpelling = true, CharSet = CharSet.Unicode, CallingConvention = CallingConvention.Cdecl)]
         public static extern void NordwispMachine_SetMergeHook(NordwispMergeHook hook, IntPtr context);
     }

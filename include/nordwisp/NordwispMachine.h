@@ -150,6 +150,15 @@ typedef struct NordwispMachineUser {
  * (nothing is copied). */
 NW_EXPORT uint32_t NordwispMachine_GetUser(uint32_t index, NordwispMachineUser* user) NW_NOEXCEPT;
 
+/* The printer's global default record (spooler level 8), the one
+ * SaveDefaultNordwispDEVMODE stores, whatever the system's version:
+ * LoadNordwispDEVMODE gives the current user's record instead once the user
+ * has one. Free it with ReleaseNordwispDEVMODE. Null on failure, with the
+ * library's last error (1801 for a null name, else the spooler's error; 2
+ * when the printer has no global default). On Windows a client calls
+ * GetPrinterW level 8 itself. */
+NW_EXPORT NordwispDEVMODE* NordwispMachine_LoadDefaultRecord(const NWCHAR* printerName) NW_NOEXCEPT;
+
 /* The hosted GlobalFree and GlobalSize for blocks the library hands out
  * (records, printer lists): the library's machine is not the caller's. */
 NW_EXPORT void NordwispMachine_FreeBlock(void* block) NW_NOEXCEPT;

@@ -177,7 +177,10 @@ NordwispDEVMODE* LoadGlobalDefaultDEVMODE(const WCHAR* printerName) {
     version.dwOSVersionInfoSize = sizeof version;
     if (!::GetVersionExW(&version)) return nullptr;
     if (version.dwMajorVersion != 5) return LoadRecord(printerName, 1);
+    return LoadStoredGlobalDefault(printerName);
+}
 
+NordwispDEVMODE* LoadStoredGlobalDefault(const WCHAR* printerName) {
     SetLastErrorValue(0);
     if (printerName == nullptr) {
         SetLastErrorValue(ERROR_INVALID_PRINTER_NAME);

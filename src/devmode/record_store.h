@@ -30,5 +30,8 @@ int SaveRecord(const WCHAR* printerName, NordwispDEVMODE* record, RecordStore st
 int SavePrinterInfoDEVMODE(const WCHAR* printerName, NordwispDEVMODE* record);
 // The printer's global default as a record the caller frees like a loaded one.
 NordwispDEVMODE* LoadGlobalDefaultDEVMODE(const WCHAR* printerName);
+// The level-8 global default whatever the system: what LoadGlobalDefaultDEVMODE
+// reads on major version 5.
+NordwispDEVMODE* LoadStoredGlobalDefault(const WCHAR* printerName);
 
 }  // namespace nw

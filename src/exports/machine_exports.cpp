@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "devmode/record_store.h"
 #include "exports/export_definitions.h"
 #include "frame/export_frame.h"
 #include "nordwisp/NordwispMachine.h"

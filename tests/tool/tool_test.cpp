@@ -67,7 +67,8 @@ TEST(ToolTest, ShowPrintsReadableLines) {
     const ToolRun run = Tool("show 'Nordwisp Printer'");
     ASSERT_EQ(run.code, 0) << run.err;
     for (const char* line : {"Record                 this driver's record\n", "Driver version         1777\n",
-                             "Options                0x0106E022\n", "Manufacturer           Kelmora Works\n"})
+                             "Options                0x0106E022\n", "Manufacturer           Kelmora Works\n",
+                             "Color                  2 (color)\n", "Orientation            1 (portrait)\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
 }
 
@@ -83,11 +84,15 @@ TEST(ToolTest, ShowOfAnotherDriversPrinterHasNoPrivateFields) {
 }
 
 TEST(ToolTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
+    // Refused as usage before a machine is prepared.
+    for (const char* usage : {"show", "bogus", "printers --bad", "machine", "show a b", "jobs P cancel",
+                              "jobs P pause", "jobs P delete x1", "jobs P --all", "set P record.n-up=3",
+                              "get P bogus.name", "papers P add Huge 100000 100000", "barcode P preview 1"})
+        EXPECT_EQ(Tool(usage).code, 2) << usage;
+    EXPECT_EQ(NordwispMachine_IsProvisioned(), 0);
     ToolRun run = Tool("show Missing");
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("no such printer \"Missing\""), std::string::npos) << run.err;
-    for (const char* usage : {"show", "bogus", "printers --bad", "machine", "show a b"})
-        EXPECT_EQ(Tool(usage).code, 2) << usage;
 }
 
 TEST(ToolTest, HelpWorksForEveryCommandAndPreparesNothing) {

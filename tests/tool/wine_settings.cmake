@@ -22,11 +22,12 @@ function(expect what actual expected)
 endfunction()
 
 run_tool(set ${printer} --offline pdf.open-zoom=150 email.smtp-server=mail.example.com
-         cover-page.enable-cover-page=on pdf.document-owner-password=s3cret)
+         cover-page.enable-cover-page=on pdf.document-owner-password=s3cret page.crop-area=1,2,3,4
+         email.postwell-data=00ff10)
 expect("set" "${code}" 0)
 run_tool(get ${printer} --offline pdf.open-zoom email.smtp-server cover-page.enable-cover-page
-         pdf.document-owner-password)
-expect("get" "${out}" "pdf.open-zoom=150\nemail.smtp-server=mail.example.com\ncover-page.enable-cover-page=on\npdf.document-owner-password=set\n")
+         pdf.document-owner-password page.crop-area email.postwell-data)
+expect("get" "${out}" "pdf.open-zoom=150\nemail.smtp-server=mail.example.com\ncover-page.enable-cover-page=on\npdf.document-owner-password=set\npage.crop-area=1,2,3,4\nemail.postwell-data=00ff10\n")
 
 run_tool(settings ${printer} --offline --json)
 expect("settings" "${code}" 0)
@@ -36,7 +37,7 @@ if(found EQUAL -1)
 endif()
 set(before "${out}")
 
-foreach(refused "pdf.open-magnification=9" "pdf.no-such-setting=1" "pdf.open-zoom=150 email.smtp-server=x pdf.open-zoom=y")
+foreach(refused "pdf.open-magnification=9" "pdf.no-such-setting=1" "page.crop-area=1,2" "pdf.open-zoom=150 email.smtp-server=x pdf.open-zoom=y")
   separate_arguments(assignments UNIX_COMMAND "${refused}")
   run_tool(set ${printer} --offline ${assignments})
   expect("set ${refused}" "${code}" 2)

@@ -88,8 +88,7 @@ void RunBarcode(const BarcodeOptions& options) {
         return;
     }
     int width = 0, height = 0;
-    if (!ParseSize(options.size, width, height)) Fail("--size must be WIDTHxHEIGHT, e.g. 600x800", kExitUsage);
-    if (options.output.empty()) Fail("preview needs -o FILE.png", kExitUsage);
+    ParseSize(options.size, width, height);
     NW_HBITMAP bitmap = DrawBarcodePreview(record.get(), value.c_str(), nullptr, width, height);
     if (bitmap == nullptr) FailWithLastError("cannot draw the preview of \"" + options.printer + "\"");
     const Pixels pixels = ReadPreview(bitmap);
@@ -109,6 +108,13 @@ void SetupBarcode(CLI::App& app) {
         ->required();
     barcode->add_option("--size", options->size, "Preview box in pixels, WIDTHxHEIGHT (default 600x800)");
     barcode->add_option("-o,--output", options->output, "PNG file the preview is written to");
+    // Checked as soon as the command line is read, before a machine is prepared.
+    barcode->parse_complete_callback([options] {
+        if (options->action != "preview") return;
+        int width = 0, height = 0;
+        if (!ParseSize(options->size, width, height)) Fail("--size must be WIDTHxHEIGHT, e.g. 600x800", kExitUsage);
+        if (options->output.empty()) Fail("preview needs -o FILE.png", kExitUsage);
+    });
     barcode->callback([options] { RunBarcode(*options); });
 }
 

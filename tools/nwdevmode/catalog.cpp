@@ -10,7 +10,10 @@
 #include "accessors/page_geometry.h"
 #include "accessors/switch_accessors.h"
 #include "accessors/text_accessors.h"
+#include "settings/crop_trim_areas.h"
+#include "settings/dialog_tabs.h"
 #include "settings/family_tables.h"
+#include "value_forms.h"
 
 namespace nwtool {
 namespace {
@@ -40,6 +43,13 @@ const std::unordered_map<std::string, std::vector<NamedValue>>& EnumeratedNames(
         // 1, 8 grey, 8 and 24 bits per pixel.
         {"record.color-depth", {{"monochrome", 0}, {"grayscale", 1}, {"256-colors", 2}, {"true-color", 3}}},
         {"record.existing-file-action", {{"merge", 0}, {"overwrite", 1}, {"none", 2}}},
+        // The public header's dmColor, shown by "show" (no export sets it).
+        {"record.color", {{"monochrome", 1}, {"color", 2}}},
+        {"record.fax-output-mode", {{"none", 0}, {"200-dpi", 1}, {"low", 2}, {"low-compatible", 3}}},
+        // Barcode placement: the unit of the offsets and the alignments.
+        {"record.barcode-unit", {{"pixels", 0}, {"tenth-mm", 1}, {"hundredth-inch", 2}}},
+        {"record.barcode-align", {{"left", 0}, {"center", 1}, {"right", 2}}},
+        {"record.barcode-vert-align", {{"top", 0}, {"center", 1}, {"bottom", 2}}},
     };
     return names;
 }
@@ -186,6 +196,170 @@ Setting RecordSwitch(std::string_view stem, const char* enabler, const char* dis
     return s;
 }
 
+
+// An export of a function row, as the table spells it.
+struct FunctionRow {
+    std::string_view result;
+    std::string_view name;
+    std::string_view parameters;
+};
+
+// What the second parameter of a setter row makes of its call.
+Shape SetterShape(std::string_view parameters) {
+    if (parameters.find("uint32_t") != std::string_view::npos) return Shape::RecordUnsigned;
+    if (parameters.find("char ") != std::string_view::npos) return Shape::RecordChar;
+    return Shape::RecordNumber;
+}
+
+// Function rows give a row of their own table its exports when they name it
+// ("SetAnnotationColor" beside the AnnotationColor getter); a lone getter of
+// the record alone is a read-only setting.
+void PairFunctionRows(std::vector<Setting>& all, const std::vector<FunctionRow>& rows) {
+    for (const FunctionRow& f : rows) {
+        const bool getter = f.name.starts_with("Get");
+        if (!getter && !f.name.starts_with("Set")) continue;
+        const std::string name = "record." + KebabName(f.name.substr(3));
+        auto found = std::find_if(all.begin(), all.end(), [&](const Setting& s) { return s.name == name; });
+        if (getter) {
+            if (f.result != "int" || f.parameters != "(const NordwispDEVMODE* record)") continue;
+            if (found == all.end()) {
+                all.push_back(Described(name, Place::Record, Kind::Number, Shape::RecordNumber));
+                found = all.end() - 1;
+            }
+            found->getter = f.name.data();
+            continue;
+        }
+        if (found == all.end()) continue;
+        found->setter = f.name.data();
+        found->shape = SetterShape(f.parameters);
+        if (found->shape == Shape::RecordUnsigned) {
+            found->low = 0;
+            found->high = std::numeric_limits<std::uint32_t>::max();
+        }
+    }
+}
+
+// The position codes of the watermark bits, as the public header lists them.
+const std::vector<std::int32_t> kPositionCodes = {1, 2, 4, 8, 16, 32, 64, 128, 272, 320, 528, 576};
+
+Setting Indexed(std::string name, Place place, const char* getter, const char* setter, std::int32_t argument,
+                Shape shape = Shape::Indexed) {
+    Setting s = Described(std::move(name), place, Kind::Number, shape);
+    s.getter = getter;
+    s.setter = setter;
+    s.argument = argument;
+    return s;
+}
+
+// Two settings, one per orientation, of exports taking a landscape (or
+// portrait) flag: "<name>.portrait" and "<name>.landscape".
+template <typename Make>
+void Oriented(std::vector<Setting>& all, const std::string& name, bool flagIsPortrait, Make make) {
+    for (const bool portrait : {true, false}) {
+        Setting s = make();
+        s.name = name + (portrait ? ".portrait" : ".landscape");
+        s.argument = portrait == flagIsPortrait ? 1 : 0;
+        all.push_back(std::move(s));
+    }
+}
+
+// "WatermarkFirstImageBrightness" -> "watermark.first-image-brightness".
+std::string GroupedName(std::string_view stem) {
+    std::string name = KebabName(stem);
+    const std::size_t dash = name.find('-');
+    if (dash != std::string::npos) name[dash] = '.';
+    return name;
+}
+
+// The exports of the table's function rows that belong to no row: their
+// shapes and ranges are known only from the exports' own descriptions.
+void AddRowlessFunctions(std::vector<Setting>& all) {
+    Oriented(all, "record.watermark-position", true, [] {
+        Setting s = Indexed("", Place::Record, "GetWatermarkPosition", "SetWatermarkPosition", 0,
+                            Shape::IndexedValueFirst);
+        s.oneOf = kPositionCodes;
+        return s;
+    });
+    // Sixteen codes from driver version 1470 on, nine before: an older
+    // record keeps nothing at the upper indexes, which the read-back shows.
+    for (std::int32_t index = 0; index < 16; ++index) {
+        Setting s = Indexed("record.start-application-param-code." + std::to_string(index), Place::Record,
+                            "GetStartApplicationParamCode", "SetStartApplicationParamCode", index);
+        s.high = 16;
+        s.readBack = true;
+        all.push_back(std::move(s));
+    }
+    Setting font = Described("record.annotation-font", Place::Record, Kind::Font, Shape::RecordFont);
+    font.getter = "GetAnnotationFont";
+    font.setter = "SetAnnotationFont";
+    all.push_back(std::move(font));
+}
+
+Setting OrientedValue(const char* getter, const char* setter, std::string_view stem) {
+    Setting s = Indexed("", Place::Registry, getter, setter, 0);
+    // Brightness 0 to 100, 40 when missing; positions the watermark codes, 4 when missing.
+    if (std::string_view(stem).ends_with("Position")) {
+        s.oneOf = kPositionCodes;
+        s.fallback = "4";
+    } else {
+        s.high = 100;
+        s.fallback = "40";
+    }
+    return s;
+}
+
+Setting OrientedText(const char* getter, const char* setter) {
+    Setting s = Indexed("", Place::Registry, getter, setter, 0, Shape::OrientedText);
+    s.kind = Kind::Text;
+    s.maxChars = set::kPathChars;
+    s.fallback = "";
+    return s;
+}
+
+// "header.font", "text-stamp.font".
+Setting Font(std::string_view owner, const char* getter, const char* setter) {
+    Setting s = Described(KebabName(owner) + ".font", Place::Registry, Kind::Font, Shape::RegistryFont);
+    s.getter = getter;
+    s.setter = setter;
+    return s;
+}
+
+Setting Area(const char* getter, const char* setter, const set::AreaRows& rows) {
+    Setting s = Described(GroupOf(rows.left.subKey) + "." + KebabName(std::string_view(getter).substr(3)),
+                          Place::Registry, Kind::Area, Shape::RegistryArea);
+    s.getter = getter;
+    s.setter = setter;
+    s.low = std::numeric_limits<std::int32_t>::min();
+    s.high = std::numeric_limits<std::int32_t>::max();
+    s.fallback = "0,0,0,0";
+    return s;
+}
+
+Setting Toggle(Setting s, const char* isName, const char* enabler, const char* disabler) {
+    s.shape = Shape::RecordSwitch;
+    s.getter = isName;
+    s.setter = enabler;
+    s.disabler = disabler;
+    return s;
+}
+
+// One switch per tab of the driver's dialog: "ui-tabs.file-format".
+void AddTabs(std::vector<Setting>& all) {
+    for (const set::DialogTab& tab : set::kDialogTabs) {
+        std::string name = KebabName(Narrow(tab.name));  // "display-file-format-tab"
+        name = name.substr(8, name.size() - 8 - 4);
+        Setting s = Described(GroupOf(set::subkeys::kUiTabs) + "." + name, Place::Registry, Kind::Switch,
+                              Shape::IndexedSwitch);
+        s.high = 1;
+        s.getter = "IsTabEnabled";
+        s.setter = "EnableTab";
+        s.disabler = "DisableTab";
+        s.argument = tab.number;
+        s.fallback = "1";
+        all.push_back(std::move(s));
+    }
+}
+
 std::vector<Setting> BuildCatalog() {
     using namespace nw::settings;
     std::vector<Setting> all;
@@ -200,15 +374,20 @@ std::vector<Setting> BuildCatalog() {
     add(RecordNumber(#stem, "Get" #stem, "Set" #stem, acc::numbers::row, Shape::RecordValueFirst));
 #define NW_NUMBER_GETTER(row, stem, ...) \
     add(RecordNumber(#stem, "Get" #stem, "", acc::numbers::row, Shape::RecordNumber));
-#define NW_NUMBER_ROW(row, ...)
+#define NW_NUMBER_ROW(row, ...) add(RecordNumber(#row, "", "", acc::numbers::row, Shape::RecordNumber));
 #define NW_CHOICE(row, stem, ...) add(RecordChoice(#stem, "Get" #stem, "Set" #stem, acc::numbers::row));
-#define NW_NUMBER_FUNCTION(...)
+#define NW_NUMBER_FUNCTION(result, name, parameters, ...) functions.push_back({#result, #name, #parameters});
+    std::vector<FunctionRow> functions;
 #include "accessors/numbers.def"
 
 #define NW_GEOMETRY(row, setter, ...) \
     add(RecordNumber(#row, "Get" #row, "Set" #setter, acc::geometry::row, Shape::RecordValueFirst));
-#define NW_GEOMETRY_FUNCTION(...)
+#define NW_GEOMETRY_FUNCTION(result, name, parameters, ...) functions.push_back({#result, #name, #parameters});
 #include "accessors/page_geometry.def"
+    PairFunctionRows(all, functions);
+    // A row no function row reads is no setting.
+    std::erase_if(all, [](const Setting& s) { return s.getter[0] == '\0'; });
+    AddRowlessFunctions(all);
 
 #define NW_TEXT_TEXT_FIRST(row, ...) \
     add(RecordText(#row, "Get" #row, "Set" #row, acc::texts::row, Shape::RecordTextFirst));
@@ -228,11 +407,17 @@ std::vector<Setting> BuildCatalog() {
 #define NW_TEXT_CHARS(name, row) add(Registry("Get" #name, "Set" #name, row, Shape::RegistryTextChars));
 #include "settings/registry_values.def"
 
-#define NW_FONT(...)
-#define NW_AREA(...)
-#define NW_TEXT_LAYER(...)
-#define NW_ORIENTED_TEXT(...)
-#define NW_ORIENTED_VALUE(...)
+#define NW_FONT(name, owner) add(Font(#name, "Get" #name "Font", "Set" #name "Font"));
+#define NW_AREA(getName, setName, rows) add(Area(#getName, #setName, rows));
+#define NW_TEXT_LAYER(name, layer)                                                               \
+    add(Described(KebabName(#name) + ".enabled", Place::Registry, Kind::Switch, Shape::RegistryLayer)); \
+    all.back().high = 1;                                                                         \
+    all.back().getter = "Get" #name "Enabled";                                                   \
+    all.back().setter = "Set" #name "Enabled";
+#define NW_ORIENTED_TEXT(name, read, write) \
+    Oriented(all, GroupedName(#name), false, [] { return OrientedText("Get" #name, "Set" #name); });
+#define NW_ORIENTED_VALUE(name, read, write) \
+    Oriented(all, GroupedName(#name), false, [] { return OrientedValue("Get" #name, "Set" #name, #name); });
 #define NW_SPECIAL_TEXT(...)
 #define NW_FUNCTION(...)
 #define NW_PASSWORD_TEXT(name, row, ...) \
@@ -240,6 +425,25 @@ std::vector<Setting> BuildCatalog() {
 #define NW_ROW_TEXT(name, row, ...) add(Registry("Get" #name, "Set" #name, row, Shape::RegistryText));
 #include "exports/special_settings.def"
 #undef NW_FUNCTION
+
+    // The function rows of the table above name their row only inside their
+    // bodies: their settings are listed here, each with its row.
+    add(Registry("GetAntialiasingMode", "SetAntialiasingMode", page::Antialiasing, Shape::RegistryValue));
+    add(Toggle(Registry("", "", page::ForceDPIEnabled, Shape::RecordSwitch, Kind::Switch), "IsForcePrinterDPIEnabled",
+               "EnableForcePrinterDPI", "DisableForcePrinterDPI"));
+    add(Toggle(Registry("", "", page::ForcePaperEnabled, Shape::RecordSwitch, Kind::Switch), "IsForcePaperSizeEnabled",
+               "EnableForcePaperSize", "DisableForcePaperSize"));
+    add(Registry("GetEmailClientType", "SetEmailClientType", email::ClientType, Shape::RegistryValue));
+    add(RegistrySetting("GetPostwellData", "SetPostwellData", email::PostwellData.subKey, email::PostwellData.name,
+                        Kind::Hex, Shape::RegistryBlob));
+    // The machine's default under HKEY_USERS, changed by administrators only.
+    add(Described(GroupOf(subkeys::kFilenameGeneration) + ".use-directory-from-client", Place::Registry,
+                  Kind::Switch, Shape::RegistryValue));
+    all.back().high = 1;
+    all.back().getter = "IsUseDirectoryFromClientEnabled";
+    all.back().setter = "SetUseDirectoryFromClient";
+    all.back().fallback = "0";
+    AddTabs(all);
 
     // A switch that shares its stem with a text or number of the record
     // ("AnnotationText") is named by its reader: "annotation-text-enabled".
@@ -293,6 +497,11 @@ const std::vector<Setting>& Catalog() {
     return catalog;
 }
 
+const std::vector<NamedValue>* NamesOf(const std::string& name) {
+    const auto named = EnumeratedNames().find(name);
+    return named == EnumeratedNames().end() ? nullptr : &named->second;
+}
+
 const Setting* FindSetting(std::string_view name) {
     for (const Setting& s : Catalog())
         if (s.name == name) return &s;
@@ -307,6 +516,9 @@ std::string Accepts(const Setting& setting) {
         case Kind::Password:
             return setting.maxChars == 0 ? "a text" : "a text of at most " + std::to_string(setting.maxChars) +
                                                           " characters";
+        case Kind::Font: return FontAccepts();
+        case Kind::Area: return "four whole numbers \"left,top,right,bottom\"";
+        case Kind::Hex: return "hexadecimal digits, two a byte";
         case Kind::Number: break;
     }
     if (!setting.oneOf.empty()) {

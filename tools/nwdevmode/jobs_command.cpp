@@ -171,10 +171,6 @@ void RunJobs(const JobsOptions& options) {
     const NwString name = FromUtf8(options.printer);
     if (options.action.empty()) return ShowQueue(options.printer, name, options.json);
     if (options.action == "cancel") return CancelAll(options, name);
-    if (options.argument.empty())
-        Fail("\"jobs " + options.action + "\" needs " +
-                 (options.action == "submit" ? "a document name" : "a job identifier"),
-             kExitUsage);
 #ifndef _WIN32
     if (options.action == "submit") return Submit(options, name);
 #endif
@@ -200,13 +196,20 @@ void SetupJobs(CLI::App& app) {
     jobs->add_option("--pages", options->pages, "Pages of a submitted document (default 1)");
     jobs->add_flag("--json", options->json, "List the jobs as a JSON array");
     jobs->add_flag("--all", options->all, "With cancel: every job of the printer");
-    jobs->callback([options] {
-        // Checked before anything is touched.
+    // Checked as soon as the command line is read, before a machine is prepared.
+    jobs->parse_complete_callback([options] {
         if (options->action == "cancel" && !options->all) Fail("\"jobs cancel\" needs --all", kExitUsage);
         if (options->action == "cancel" && !options->argument.empty())
             Fail("\"jobs cancel --all\" takes no job identifier", kExitUsage);
-        RunJobs(*options);
+        if (options->all && options->action != "cancel") Fail("--all goes with \"jobs cancel\" only", kExitUsage);
+        const bool needsArgument = !options->action.empty() && options->action != "cancel";
+        if (needsArgument && options->argument.empty())
+            Fail("\"jobs " + options->action + "\" needs " +
+                     (options->action == "submit" ? "a document name" : "a job identifier"),
+                 kExitUsage);
+        if (needsArgument && options->action != "submit") ParseJobId(options->argument);
     });
+    jobs->callback([options] { RunJobs(*options); });
 }
 
 const bool registered = RegisterCommand(&SetupJobs);

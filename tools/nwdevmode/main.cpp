@@ -32,7 +32,10 @@ const char kFooter[] =
     "  NORDWISP_COMPUTER_NAME, NORDWISP_SESSION, NORDWISP_PACKAGE, NORDWISP_ACP (65001 or 1252)\n"
 #endif
     "\n"
-    "Settings are named <group>.<name>: \"nwdevmode settings PRINTER\" lists them.";
+    "Settings are named <group>.<name>: \"nwdevmode settings PRINTER\" lists them. Values:\n"
+    "  switches on/off; numbers decimal or 0x hexadecimal, enumerations by name too (landscape);\n"
+    "  fonts \"face=Arial;height=-16;weight=700\" (members not named keep their value);\n"
+    "  areas \"left,top,right,bottom\"; data as hexadecimal digits.";
 
 #ifndef _WIN32
 // A machine without a root yet gets the demo printer, so that the tool works

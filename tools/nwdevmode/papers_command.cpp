@@ -124,8 +124,15 @@ void CheckTitle(const std::string& title) {
         Fail("a paper title holds at most " + std::to_string(kLongestTitle) + " characters", kExitUsage);
 }
 
+// Checked as soon as the command line is read, before a machine is prepared.
+void CheckPaper(const std::string& title, const PaperOptions& options) {
+    CheckTitle(title);
+    const Unit& unit = UnitNamed(options.units);
+    Stored(options.width, unit, "WIDTH");
+    Stored(options.height, unit, "HEIGHT");
+}
+
 void RunAdd(const PaperOptions& options) {
-    CheckTitle(options.title);
     const Unit& unit = UnitNamed(options.units);
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
@@ -137,7 +144,6 @@ void RunAdd(const PaperOptions& options) {
 }
 
 void RunModify(const PaperOptions& options) {
-    CheckTitle(options.newTitle);
     const Unit& unit = UnitNamed(options.units);
     const int width = Stored(options.width, unit, "WIDTH");
     const int height = Stored(options.height, unit, "HEIGHT");
@@ -177,12 +183,14 @@ void SetupPapers(CLI::App& app) {
     auto* add = papers->add_subcommand("add", "Add a user paper; prints its code");
     add->add_option("TITLE", options->title, "Title of the new paper")->required();
     AddSizeOptions(add, *options);
+    add->parse_complete_callback([options] { CheckPaper(options->title, *options); });
     add->callback([options] { RunAdd(*options); });
 
     auto* modify = papers->add_subcommand("modify", "Change the title and size of a user paper");
     modify->add_option("TITLE", options->title, "Title of the paper")->required();
     modify->add_option("NEW-TITLE", options->newTitle, "Its new title (may be the same)")->required();
     AddSizeOptions(modify, *options);
+    modify->parse_complete_callback([options] { CheckPaper(options->newTitle, *options); });
     modify->callback([options] { RunModify(*options); });
 
     auto* remove = papers->add_subcommand("delete", "Delete a user paper");

@@ -7,17 +7,19 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalog.h"
 #include "nordwisp/NordwispDEVMODE.h"
 #include "text.h"
+#include "value_forms.h"
 
 namespace nwtool {
 
 // A setting's current value.
 struct SettingValue {
     std::int32_t number = 0;  // switches and numbers
-    std::string text;         // texts and passwords (UTF-8)
+    std::string text;         // texts and passwords (UTF-8); fonts, areas and data in their text forms
 };
 
 // Reads the value; false when the library has no such export or refused.
@@ -32,6 +34,9 @@ struct NewValue {
     const Setting* setting = nullptr;
     std::int32_t number = 0;
     NwString text;
+    FontEdit font;
+    Area area{};
+    std::vector<unsigned char> bytes;
 };
 // Checks a command-line value against the catalog. Returns the reason it is
 // refused, naming the setting and what it accepts; nothing when it is good.

@@ -8,11 +8,21 @@
 // installed yet, or a machine whose spooler is down).
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <winspool.h>
+
+#include <cstring>
+#else
+#include "nordwisp/NordwispMachine.h"
+#endif
 
 #include "catalog.h"
 #include "command.h"
@@ -30,6 +40,9 @@ const char* KindName(Kind kind) {
         case Kind::Number: return "number";
         case Kind::Text: return "text";
         case Kind::Password: return "password";
+        case Kind::Font: return "font";
+        case Kind::Area: return "area";
+        case Kind::Hex: return "hex";
     }
     return "";
 }
@@ -41,6 +54,8 @@ struct SettingsOptions {
     std::string scope = "user";
     bool json = false;
     bool offline = false;
+    std::vector<const Setting*> wanted;  // get
+    std::vector<NewValue> values;        // set
 };
 
 // The record the settings are read and written through: the printer's, or
@@ -48,6 +63,10 @@ struct SettingsOptions {
 class SettingsRecord {
 public:
     explicit SettingsRecord(const SettingsOptions& options) {
+        if (!options.offline && options.scope == "default") {
+            LoadDefault(options.printer);
+            return;
+        }
         if (!options.offline) {
             loaded_ = LoadRecord(options.printer);
             return;
@@ -65,6 +84,31 @@ public:
     NordwispDEVMODE* get() const { return offline_ ? offline_.get() : loaded_.get(); }
 
 private:
+    // The printer's global default, not the user's record that loading gives
+    // once the user has saved one.
+    void LoadDefault(const std::string& printer) {
+        const NwString name = FromUtf8(printer);
+#ifdef _WIN32
+        HANDLE handle = nullptr;
+        PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ACCESS_USE};
+        if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &handle, &access))
+            Fail("no such printer \"" + printer + "\"");
+        DWORD needed = 0;
+        GetPrinterW(handle, 8, nullptr, 0, &needed);
+        std::vector<BYTE> info(needed + sizeof(PRINTER_INFO_8W));
+        const bool read = GetPrinterW(handle, 8, info.data(), static_cast<DWORD>(info.size()), &needed) != 0;
+        ClosePrinter(handle);
+        const DEVMODEW* stored = read ? reinterpret_cast<const PRINTER_INFO_8W*>(info.data())->pDevMode : nullptr;
+        if (stored == nullptr || stored->dmSize + stored->dmDriverExtra != sizeof(NordwispDEVMODE))
+            Fail("the printer \"" + printer + "\" has no default record of this driver");
+        offline_ = std::make_unique<NordwispDEVMODE>();
+        std::memcpy(offline_.get(), stored, sizeof(NordwispDEVMODE));
+#else
+        loaded_.reset(NordwispMachine_LoadDefaultRecord(name.c_str()));
+        if (!loaded_) FailWithLastError("cannot load the default record of \"" + printer + "\"");
+#endif
+    }
+
     RecordPtr loaded_{nullptr, &ReleaseNordwispDEVMODE};
     std::unique_ptr<NordwispDEVMODE> offline_;
 };
@@ -119,9 +163,14 @@ void RunSettings(const SettingsOptions& options) {
     if (options.json) std::cout << all.dump(2) << "\n";
 }
 
+// Names and values are checked as soon as the command line is read, before
+// a machine is prepared or a printer touched.
+void CheckGet(SettingsOptions& options) {
+    for (const std::string& name : options.names) options.wanted.push_back(&Named(name, options));
+}
+
 void RunGet(const SettingsOptions& options) {
-    std::vector<const Setting*> wanted;
-    for (const std::string& name : options.names) wanted.push_back(&Named(name, options));
+    const std::vector<const Setting*>& wanted = options.wanted;
     const SettingsRecord record(options);
     nlohmann::ordered_json out = nlohmann::ordered_json::object();
     for (const Setting* s : wanted) {
@@ -136,10 +185,7 @@ void RunGet(const SettingsOptions& options) {
     if (options.json) std::cout << out.dump(2) << "\n";
 }
 
-void RunSet(const SettingsOptions& options) {
-    // Everything is checked before the printer is touched.
-    std::vector<NewValue> values;
-    bool anyRecord = false;
+void CheckSet(SettingsOptions& options) {
     for (const std::string& assignment : options.names) {
         const std::size_t equals = assignment.find('=');
         if (equals == std::string::npos) Fail("\"" + assignment + "\" is no NAME=VALUE", kExitUsage);
@@ -147,13 +193,22 @@ void RunSet(const SettingsOptions& options) {
         NewValue value;
         if (const auto refused = ParseValue(setting, assignment.substr(equals + 1), value))
             Fail(*refused, kExitUsage);
-        anyRecord = anyRecord || setting.place == Place::Record;
-        values.push_back(std::move(value));
+        options.values.push_back(std::move(value));
     }
+}
+
+void RunSet(const SettingsOptions& options) {
+    const std::vector<NewValue>& values = options.values;
+    const bool anyRecord = std::any_of(values.begin(), values.end(),
+                                       [](const NewValue& v) { return v.setting->place == Place::Record; });
     const SettingsRecord record(options);
-    for (const NewValue& value : values)
-        if (value.setting->place == Place::Record && !WriteSetting(value, record.get()))
-            FailWithLastError("cannot set \"" + value.setting->name + "\"");
+    for (const NewValue& value : values) {
+        if (value.setting->place != Place::Record) continue;
+        if (!WriteSetting(value, record.get())) FailWithLastError("cannot set \"" + value.setting->name + "\"");
+        if (value.setting->readBack && Read(*value.setting, record.get()).number != value.number)
+            Fail("the printer's record has no place for \"" + value.setting->name + "\" (its driver version is "
+                 "older)", kExitFailure);
+    }
     if (anyRecord) {
         const NwString printer = FromUtf8(options.printer);
         const bool saved = options.scope == "default" ? SaveDefaultNordwispDEVMODE(printer.c_str(), record.get())
@@ -190,6 +245,7 @@ void SetupSettings(CLI::App& app) {
     get->add_option("NAME", options->names, "Setting names, e.g. record.orientation pdf.open-zoom")->required();
     get->add_flag("--json", options->json, "Print the values as a JSON object");
     AddScope(get, *options);
+    get->parse_complete_callback([options] { CheckGet(*options); });
     get->callback([options] { RunGet(*options); });
 
     auto* set = app.add_subcommand("set", "Change settings; nothing is written unless every value is valid");
@@ -197,6 +253,7 @@ void SetupSettings(CLI::App& app) {
     set->add_option("NAME=VALUE", options->names, "e.g. record.orientation=landscape pdf.open-zoom=150")
         ->required();
     AddScope(set, *options);
+    set->parse_complete_callback([options] { CheckSet(*options); });
     set->callback([options] { RunSet(*options); });
 }
 

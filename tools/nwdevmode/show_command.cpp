@@ -94,9 +94,9 @@ std::int64_t NumberOf(const NordwispDEVMODE* record, const ShowField& field) {
 // The name of an enumerated field's value, as the settings catalog gives it
 // ("orientation" is record.orientation); null when it has none.
 const char* ValueName(const ShowField& field, std::int64_t value) {
-    const Setting* setting = FindSetting("record." + KebabName(field.key));
-    if (setting == nullptr) return nullptr;
-    for (const NamedValue& n : setting->names)
+    const std::vector<NamedValue>* names = NamesOf("record." + KebabName(field.key));
+    if (names == nullptr) return nullptr;
+    for (const NamedValue& n : *names)
         if (n.value == value) return n.name;
     return nullptr;
 }

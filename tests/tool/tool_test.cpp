@@ -87,7 +87,9 @@ TEST(ToolTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
     // Refused as usage before a machine is prepared.
     for (const char* usage : {"show", "bogus", "printers --bad", "machine", "show a b", "jobs P cancel",
                               "jobs P pause", "jobs P delete x1", "jobs P --all", "set P record.n-up=3",
-                              "get P bogus.name", "papers P add Huge 100000 100000", "barcode P preview 1"})
+                              "get P bogus.name", "papers P add Huge 100000 100000", "barcode P preview 1",
+                              "ftp P show", "ftp P set x port=1", "ftp P set 1 port=2 colour=red", "ftp P add",
+                              "stamps P save", "stamps P list extra"})
         EXPECT_EQ(Tool(usage).code, 2) << usage;
     EXPECT_EQ(NordwispMachine_IsProvisioned(), 0);
     ToolRun run = Tool("show Missing");
@@ -182,7 +184,9 @@ TEST(ToolTest, FtpConnectionsNeverShowTheirPasswords) {
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("there is no FTP connection 1"), std::string::npos) << run.err;
     EXPECT_EQ(Tool(ftp + "set 2 port=twenty").code, 2);
-    EXPECT_EQ(Tool(ftp + "set 2 colour=red").code, 2);
+    // A bad pair anywhere refuses the whole line: the good one before it is not written.
+    EXPECT_EQ(Tool(ftp + "set 2 address=changed.test colour=red").code, 2);
+    EXPECT_EQ(nlohmann::json::parse(Tool(ftp + "show 2 --json").out)["address"], "");
 }
 
 TEST(ToolTest, StampPresetsSaveLoadAndDelete) {

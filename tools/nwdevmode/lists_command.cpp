@@ -129,20 +129,30 @@ int ParseSwitch(const std::string& text, const std::string& what) {
     Fail(what + ": \"" + text + "\" is not yes or no", kExitUsage);
 }
 
-void SetField(NordwispDEVMODE* record, int connection, const std::string& assignment) {
+// One FIELD=VALUE of "ftp set", its value checked against the field's kind.
+struct Assignment {
+    const Field* field;
+    std::string text;
+    int number = 0;
+};
+
+Assignment ParseAssignment(const std::string& assignment) {
     const std::size_t eq = assignment.find('=');
     if (eq == std::string::npos) Fail("\"" + assignment + "\" is not FIELD=VALUE", kExitUsage);
     const std::string key = assignment.substr(0, eq);
-    const std::string value = assignment.substr(eq + 1);
-    const Field& field = FindField(key);
-    int result = 0;
-    if (field.kind == Kind::Text || field.kind == Kind::Password) {
-        result = field.setText(record, connection, FromUtf8(value).c_str());
-    } else {
-        const int number = field.kind == Kind::Number ? ParseNumber(value, key) : ParseSwitch(value, key);
-        result = field.setValue(record, connection, number);
-    }
-    if (!result) FailWithLastError("cannot set " + key + " of FTP connection " + std::to_string(connection));
+    Assignment parsed{&FindField(key), assignment.substr(eq + 1)};
+    if (parsed.field->kind == Kind::Number) parsed.number = ParseNumber(parsed.text, key);
+    if (parsed.field->kind == Kind::Switch) parsed.number = ParseSwitch(parsed.text, key);
+    return parsed;
+}
+
+void SetField(NordwispDEVMODE* record, int connection, const Assignment& assignment) {
+    const Field& field = *assignment.field;
+    const int result = field.kind == Kind::Text || field.kind == Kind::Password
+                           ? field.setText(record, connection, FromUtf8(assignment.text).c_str())
+                           : field.setValue(record, connection, assignment.number);
+    if (!result)
+        FailWithLastError("cannot set " + std::string(field.key) + " of FTP connection " + std::to_string(connection));
 }
 
 struct ListOptions {
@@ -152,20 +162,38 @@ struct ListOptions {
     bool json = false;
 };
 
-// The connection number of the first argument; it must name an existing
-// connection, since a setter would otherwise create one without a name.
+// The arguments each action takes, checked when the command line is read:
+// before a machine is prepared and before any value is written.
+void CheckFtpArguments(const ListOptions& options) {
+    const std::string& action = options.action;
+    const std::size_t count = options.arguments.size();
+    if (action == "list" && count != 0) Fail("list takes no arguments", kExitUsage);
+    if (action == "add" && count != 1) Fail("add needs one name", kExitUsage);
+    if (action == "show" || action == "delete" || action == "set") {
+        if (count == 0) Fail(action + " needs a connection number", kExitUsage);
+        ParseNumber(options.arguments.front(), "connection");
+    }
+    if ((action == "show" || action == "delete") && count != 1)
+        Fail(action + " takes one connection number", kExitUsage);
+    if (action == "set" && count < 2) Fail("set needs FIELD=VALUE", kExitUsage);
+    if (action == "set")
+        for (std::size_t i = 1; i < count; ++i) ParseAssignment(options.arguments[i]);
+}
+
+void CheckStampArguments(const ListOptions& options) {
+    const std::size_t count = options.arguments.size();
+    if (options.action == "list" && count != 0) Fail("list takes no arguments", kExitUsage);
+    if (options.action != "list" && count != 1) Fail(options.action + " needs one name", kExitUsage);
+}
+
+// The connection of the first argument; it must exist, since a setter
+// would otherwise create one without a name.
 int ConnectionArgument(const NordwispDEVMODE* record, const ListOptions& options) {
-    if (options.arguments.empty()) Fail(options.action + " needs a connection number", kExitUsage);
     const int connection = ParseNumber(options.arguments.front(), "connection");
     NwString name;
     if (!ReadWhole([&](NWCHAR* b, int* s) { return GetFTPConnectionName(record, connection, b, s); }, name))
         Fail("there is no FTP connection " + std::to_string(connection));
     return connection;
-}
-
-const std::string& NameArgument(const ListOptions& options) {
-    if (options.arguments.size() != 1) Fail(options.action + " needs one name", kExitUsage);
-    return options.arguments.front();
 }
 
 void RunFtp(const ListOptions& options) {
@@ -187,7 +215,6 @@ void RunFtp(const ListOptions& options) {
             std::cout << entry["number"].get<int>() << "\t" << entry["name"].get<std::string>() << "\n";
     } else if (options.action == "show") {
         const int connection = ConnectionArgument(record.get(), options);
-        if (options.arguments.size() != 1) Fail("show takes one connection number", kExitUsage);
         nlohmann::ordered_json shown = nlohmann::ordered_json::object();
         for (const Field& field : ConnectionFields()) shown[field.key] = FieldValue(record.get(), connection, field);
         if (options.json) {
@@ -202,14 +229,13 @@ void RunFtp(const ListOptions& options) {
                       << "\n";
         }
     } else if (options.action == "add") {
-        const int connection = AddFTPConnection(record.get(), FromUtf8(NameArgument(options)).c_str());
+        const int connection = AddFTPConnection(record.get(), FromUtf8(options.arguments.front()).c_str());
         if (connection == 0) FailWithLastError("cannot add the FTP connection");
         std::cout << connection << "\n";
     } else if (options.action == "set") {
         const int connection = ConnectionArgument(record.get(), options);
-        if (options.arguments.size() < 2) Fail("set needs FIELD=VALUE", kExitUsage);
         for (std::size_t i = 1; i < options.arguments.size(); ++i)
-            SetField(record.get(), connection, options.arguments[i]);
+            SetField(record.get(), connection, ParseAssignment(options.arguments[i]));
     } else {
         const int connection = ConnectionArgument(record.get(), options);
         if (!DeleteFTPConnection(record.get(), connection))
@@ -234,7 +260,7 @@ void RunStamps(const ListOptions& options) {
         for (const std::string& name : names) std::cout << name << "\n";
         return;
     }
-    const std::string& name = NameArgument(options);
+    const std::string& name = options.arguments.front();
     const NwString wide = FromUtf8(name);
     using Operation = int(NW_API*)(NordwispDEVMODE*, const NWCHAR*);
     const Operation operation = options.action == "save"   ? AddTextStampPreset
@@ -257,6 +283,7 @@ void SetupLists(CLI::App& app) {
         ->check(CLI::IsMember({"list", "show", "add", "set", "delete"}));
     ftp->add_option("ARGUMENTS", ftpOptions->arguments, "The connection number, name or FIELD=VALUE pairs");
     ftp->add_flag("--json", ftpOptions->json, "Print list and show as JSON");
+    ftp->parse_complete_callback([ftpOptions] { CheckFtpArguments(*ftpOptions); });
     ftp->callback([ftpOptions] { RunFtp(*ftpOptions); });
 
     auto* stamps = app.add_subcommand("stamps", "List, save, load and delete a printer's text-stamp presets");
@@ -267,6 +294,7 @@ void SetupLists(CLI::App& app) {
         ->check(CLI::IsMember({"list", "save", "load", "delete"}));
     stamps->add_option("NAME", stampOptions->arguments, "The preset's name");
     stamps->add_flag("--json", stampOptions->json, "Print list as a JSON array");
+    stamps->parse_complete_callback([stampOptions] { CheckStampArguments(*stampOptions); });
     stamps->callback([stampOptions] { RunStamps(*stampOptions); });
 }
 

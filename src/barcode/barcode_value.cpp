@@ -26,7 +26,7 @@ bool FromText(const WCHAR* value, std::string& bytes) {
 bool FromFile(const NordwispDEVMODE* record, CBarcodeWriter& writer, std::string& bytes) {
     WString stored;
     if (!settings::ReadWholeText(record, settings::barcode::ValueFile, kPathLimitBytes, stored)) stored.clear();
-    const WString path(stored.c_str());
+    const WString path(stored.c_str());  // a stored terminator ends the path
     const FileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
